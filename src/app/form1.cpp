@@ -1,0 +1,132 @@
+#include "app/form1.h"
+
+#include "app/twips.h"
+#include "platform/desktop.h"
+
+#include <QEvent>
+#include <QKeySequence>
+#include <QShortcut>
+#include <algorithm>
+
+namespace {
+
+const QString productName = QStringLiteral("Rotorix");
+
+QFont windowFont()
+{
+    // The catalogue's sizes were measured in an 8-point sans serif of Arial's proportions.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setPixelSize(11);
+    return font;
+}
+
+struct PageButtons {
+    bool copy;
+    bool print;
+    bool volumeUnits;
+};
+
+// What each page lets the user do: the fuel pages report, the unit list serves only them.
+constexpr std::array<PageButtons, 4> pageButtons{{
+    {false, false, true},
+    {true, true, true},
+    {false, false, false},
+    {false, false, false},
+}};
+
+} // namespace
+
+Form1::Form1(Desktop& desktop)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_desktop(desktop)
+    , m_numbers(NumberFormat::fromLocale(desktop.numberLocale()))
+    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText)
+{
+    setWindowTitle(productName);
+    setFont(windowFont());
+    setFixedSize(toPixels({0, 0, 4710, 7185}).size());
+    createControls();
+    stackLabelsUnderControls();
+    orderTabStops();
+
+    connect(cmbFuelType, &DropDownList::click, this, &Form1::cmbFuelType_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &Form1::cmdClose_Click);
+    connect(cmdCalc, &QPushButton::clicked, this, &Form1::cmdCalc_Click);
+    // Close is the window's cancel button.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdClose,
+            &QPushButton::click);
+}
+
+void Form1::Show()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    cmbFuelType->setFocus();
+    show();
+}
+
+void Form1::stackLabelsUnderControls()
+{
+    // Labels are drawn on their container's surface, under every other control: "Other > >"
+    // reaches under the additive's name box and must not hide it.
+    for (auto entry = m_controls.rbegin(); entry != m_controls.rend(); ++entry) {
+        if (qobject_cast<Label*>(entry->control))
+            entry->control->lower();
+    }
+}
+
+void Form1::orderTabStops()
+{
+    std::vector<Entry> stops;
+    std::copy_if(m_controls.begin(), m_controls.end(), std::back_inserter(stops),
+                 [](const Entry& entry) { return entry.control->focusPolicy() & Qt::TabFocus; });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Entry& a, const Entry& b) { return a.tabIndex < b.tabIndex; });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1].control, stops[i].control);
+}
+
+bool Form1::isUsMeasure() const
+{
+    return m_desktop.measurementSystem() == QLocale::ImperialUSSystem;
+}
+
+void Form1::cmbFuelType_Change()
+{
+    const int k = cmbFuelType->listIndex();
+    if (k < 0 || k >= int(Frame1.size()))
+        return;
+    for (QFrame* page : Frame1) {
+        page->setEnabled(false);
+        page->setVisible(false);
+    }
+    Frame1[k]->setEnabled(true);
+    Frame1[k]->setVisible(true);
+    Frame1[k]->raise();
+    cmdCopy->setEnabled(pageButtons[k].copy);
+    cmdPrint->setEnabled(pageButtons[k].print);
+    cmbVolumeGrads->setEnabled(pageButtons[k].volumeUnits);
+}
+
+void Form1::cmdClose_Click()
+{
+    close();
+}
+
+void Form1::cmdCalc_Click()
+{
+    if (!m_desktop.startProgram(QStringLiteral("Calc.exe"), WindowStyle::MinimizedWithFocus))
+        m_desktop.messageBox(QStringLiteral("Cant open Windows Calculator"), productName);
+}
+
+bool Form1::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        m_colours.repaint();
+    return QWidget::event(event);
+}

@@ -1,0 +1,13 @@
+// Process entry: the Qt application, then the start routine, then the event loop.
+#include "app/mdlstart.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rotorix"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    mdlStart::Main();
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+#include "platform/textbox.h"
+
+#include "platform/focusreason.h"
+
+#include <QFocusEvent>
+
+TextBox::TextBox(QWidget* parent)
+    : QLineEdit(parent)
+    , m_colours(this, {QPalette::Base}, {QPalette::Text}, colours::windowBackground, colours::windowText)
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::change);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (movesFocusWithinWindow(event->reason()))
+        emit gotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (movesFocusWithinWindow(event->reason()))
+        emit lostFocus();
+}
+
+bool TextBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        m_colours.repaint();
+    return QLineEdit::event(event);
+}

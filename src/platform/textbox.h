@@ -1,0 +1,31 @@
+// A one-line text box whose Change is raised on every change of its text, typed or set.
+#pragma once
+
+#include "platform/colouring.h"
+
+#include <QLineEdit>
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
+
+    Colour backColor() const { return m_colours.back(); }
+    void setBackColor(Colour colour) { m_colours.setBack(colour); }
+
+    // Selects the whole text, so the next key typed replaces it.
+    void selectWholeText() { setSelection(0, int(text().size())); }
+
+signals:
+    void change();
+    void gotFocus();
+    void lostFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    Colouring m_colours;
+};
