@@ -1,0 +1,24 @@
+# Installs the Debian packages Rotorix needs, so scripts/run and scripts/test work on a fresh Debian 12.
+# Sourced, not run.
+# shellcheck shell=bash disable=SC2034  # the package lists are read by the sourcing scripts
+
+rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation2 fonts-dejavu-core)
+rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick)
+
+# ensure_packages PACKAGE...: installs the ones dpkg does not list as installed, nothing else.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        [[ $(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null) == installed ]] ||
+            missing+=("$package")
+    done
+    ((${#missing[@]} > 0)) || return 0
+
+    local as_root=()
+    ((EUID == 0)) || as_root=(sudo)
+    echo "Installing missing packages: ${missing[*]}"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
