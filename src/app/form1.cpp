@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QKeySequence>
 #include <QShortcut>
 #include <algorithm>
@@ -20,6 +21,14 @@ QFont windowFont()
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setPixelSize(11);
     return font;
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/rotorix-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 struct PageButtons {
@@ -46,6 +55,7 @@ Form1::Form1(Desktop& desktop)
     , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText)
 {
     setWindowTitle(productName);
+    setWindowIcon(applicationIcon());
     setFont(windowFont());
     setFixedSize(toPixels({0, 0, 4710, 7185}).size());
     createControls();
