@@ -4,6 +4,7 @@
 #include "platform/qtdesktop.h"
 #include "support/window.h"
 
+#include <QCheckBox>
 #include <QSet>
 #include <QSignalSpy>
 
@@ -13,6 +14,7 @@ class TestForm1 : public QObject {
 private slots:
     void catalogueHoldsEveryControlOnce();
     void windowIsFixedAtItsClientSize();
+    void fixedTextsFitAndStayUncovered();
     void loadingFillsTheListsAndCaption();
     void loadingAssignsInputsInOrder();
     void unitListFollowsMeasurementSystem_data();
@@ -39,6 +41,16 @@ QStringList names(const std::vector<QWidget*>& widgets)
     for (const QWidget* widget : widgets)
         result << widget->objectName();
     return result;
+}
+
+// The width a button leaves its caption: a push button loses its bevel, a check box its box.
+int captionRoom(const QAbstractButton* button)
+{
+    const QStyle* style = button->style();
+    if (qobject_cast<const QCheckBox*>(button))
+        return button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    return button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
 }
 
 QWidget* control(const Form1& form, const QString& name)
@@ -80,6 +92,35 @@ void TestForm1::windowIsFixedAtItsClientSize()
     QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!form->windowIcon().availableSizes().isEmpty());
     QCOMPARE(QApplication::focusWidget(), form->cmbFuelType);
+}
+
+void TestForm1::fixedTextsFitAndStayUncovered()
+{
+    FakeDesktop desktop;
+    auto form = showWindow(desktop);
+    for (const auto& [control, tabIndex] : form->controls()) {
+        const auto* label = qobject_cast<Label*>(control);
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!label && !button)
+            continue;
+        const QString text = label ? label->caption() : button->text().remove(u'&');
+        const int needed = control->fontMetrics().horizontalAdvance(text);
+        const int room = label ? label->contentsRect().width() : captionRoom(button);
+        QVERIFY2(needed <= room, qPrintable(control->objectName() + " needs " + QString::number(needed)));
+        if (!label)
+            continue;
+        // No input may stand over the part of a label its text takes up.
+        QRect textArea = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                             QSize(needed, label->fontMetrics().height()), label->contentsRect());
+        textArea.translate(label->pos());
+        for (const QObject* sibling : label->parentWidget()->children()) {
+            const auto* input = qobject_cast<const QWidget*>(sibling);
+            if (!input || input == label || qobject_cast<const Label*>(input) || !(input->focusPolicy() & Qt::TabFocus))
+                continue;
+            QVERIFY2(!textArea.intersects(input->geometry()),
+                     qPrintable(label->objectName() + " is covered by " + input->objectName()));
+        }
+    }
 }
 
 void TestForm1::loadingFillsTheListsAndCaption()
