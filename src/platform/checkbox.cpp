@@ -24,3 +24,8 @@ void CheckBox::setValue(int value)
     setTristate(value == 2);
     setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
+
+void CheckBox::nextCheckState()
+{
+    setValue(value() == 1 ? 0 : 1);
+}

@@ -14,4 +14,8 @@ public:
 
 signals:
     void click();
+
+protected:
+    // A person's click only checks or clears the box; grey is the program's to set.
+    void nextCheckState() override;
 };

@@ -1,6 +1,49 @@
 #include "platform/colouring.h"
 
 #include <QApplication>
+#include <QPointer>
+
+namespace {
+
+// Qt tells the application and its windows of a new palette, but a control inside a window hears
+// of it only when a colour it does not set itself changed; one filter on the application repaints
+// every colouring instead.
+class PaletteWatch final : public QObject {
+public:
+    static void add(Colouring* colouring)
+    {
+        if (!watch) {
+            watch = new PaletteWatch(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(watch);
+        }
+        watch->colourings.push_back(colouring);
+    }
+
+    static void remove(Colouring* colouring)
+    {
+        if (watch)
+            std::erase(watch->colourings, colouring);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
+            for (Colouring* colouring : std::vector(colourings))
+                colouring->repaint();
+        }
+        return false;
+    }
+
+private:
+    explicit PaletteWatch(QObject* application) : QObject(application) {}
+
+    // A child of the application: the pointer clears when the application goes.
+    static inline QPointer<PaletteWatch> watch;
+    std::vector<Colouring*> colourings;
+};
+
+} // namespace
 
 Colouring::Colouring(QWidget* widget, std::initializer_list<QPalette::ColorRole> backRoles,
                      std::initializer_list<QPalette::ColorRole> foreRoles, Colour back, Colour fore)
@@ -10,7 +53,13 @@ Colouring::Colouring(QWidget* widget, std::initializer_list<QPalette::ColorRole>
     , m_back(back)
     , m_fore(fore)
 {
+    PaletteWatch::add(this);
     repaint();
+}
+
+Colouring::~Colouring()
+{
+    PaletteWatch::remove(this);
 }
 
 void Colouring::setBack(Colour colour)

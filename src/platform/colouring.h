@@ -1,5 +1,5 @@
 // Keeps a widget's background and text colours as Colours and paints them through its palette,
-// repainting system colours whenever the application palette changes.
+// repainting system colours by itself whenever the application palette changes.
 #pragma once
 
 #include "platform/colour.h"
@@ -13,12 +13,15 @@ class Colouring {
 public:
     Colouring(QWidget* widget, std::initializer_list<QPalette::ColorRole> backRoles,
               std::initializer_list<QPalette::ColorRole> foreRoles, Colour back, Colour fore);
+    ~Colouring();
+    Colouring(const Colouring&) = delete;
+    Colouring& operator=(const Colouring&) = delete;
 
     Colour back() const { return m_back; }
     Colour fore() const { return m_fore; }
     void setBack(Colour colour);
     void setFore(Colour colour);
-    // Call on QEvent::ApplicationPaletteChange so system colours follow the desktop.
+    // Paints both colours again, resolving system colours against the application palette.
     void repaint();
 
 private:

@@ -42,10 +42,3 @@ void DropDownList::focusInEvent(QFocusEvent* event)
     if (movesFocusWithinWindow(event->reason()))
         emit gotFocus();
 }
-
-bool DropDownList::event(QEvent* event)
-{
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        m_colours.repaint();
-    return QComboBox::event(event);
-}

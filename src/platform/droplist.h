@@ -34,7 +34,6 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     Colouring m_colours;

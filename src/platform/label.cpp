@@ -1,7 +1,5 @@
 #include "platform/label.h"
 
-#include <QEvent>
-
 Label::Label(QWidget* parent)
     : QLabel(parent)
     , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText)
@@ -42,11 +40,4 @@ void Label::setAutoSize(bool autoSize)
     m_autoSize = autoSize;
     if (autoSize)
         adjustSize();
-}
-
-bool Label::event(QEvent* event)
-{
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        m_colours.repaint();
-    return QLabel::event(event);
 }

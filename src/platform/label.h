@@ -25,9 +25,6 @@ public:
     // The label's size follows its caption.
     void setAutoSize(bool autoSize);
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     Colouring m_colours;
     bool m_autoSize = false;

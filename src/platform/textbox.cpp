@@ -24,10 +24,3 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     if (movesFocusWithinWindow(event->reason()))
         emit lostFocus();
 }
-
-bool TextBox::event(QEvent* event)
-{
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        m_colours.repaint();
-    return QLineEdit::event(event);
-}

@@ -24,7 +24,6 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     Colouring m_colours;
