@@ -1,0 +1,36 @@
+// The arithmetic of a glow fuel mix: a component's volume from the total and its percentage, and
+// that volume written in the two units whose columns the chosen unit shows.
+#pragma once
+
+#include "app/amount.h"
+#include "fuel/volumeunits.h"
+
+#include <QString>
+
+// The total divided by 100 / percent in double precision, then held to the ten-thousandth. For
+// every total of 1 to 200 and percent of 1 to 100 this is exactly total × percent / 100.
+Amount componentVolume(Amount total, int percent);
+
+struct ComponentCaptions {
+    QString first;
+    QString second;
+};
+
+// The ounce-to-gallon factor users have always seen: 16 oz must read 00.12, which 1/128 would not give.
+inline constexpr double fluidOuncesToGallons = 0.0078;
+
+// Numbers is whatever formats both doubles and amounts by pattern: the window, or a NumberFormat.
+// Fixed-point products stay fixed-point, so cubic centimetres and ounces never pick up binary error.
+template <typename Numbers>
+ComponentCaptions componentCaptions(const Numbers& numbers, Amount volume, VolumeUnit unit) {
+    switch (unit) {
+    case VolumeUnit::Litre:
+        return {numbers.Format(volume, u"0.00"), numbers.Format(volume * 1000, u"#,###")};
+    case VolumeUnit::UsFluidOunce:
+        return {numbers.Format(volume.toDouble() * fluidOuncesToGallons, u"00.00"),
+                numbers.Format(volume, u"#,##0.0")};
+    case VolumeUnit::UsGallon:
+        return {numbers.Format(volume, u"0.00"), numbers.Format(volume * 128, u"#,##0.00")};
+    }
+    return {};
+}
