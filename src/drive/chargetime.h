@@ -1,0 +1,25 @@
+// How long a charge takes at a current, in whole hours and cut-off minutes, and how the window
+// words it.
+#pragma once
+
+#include "app/amount.h"
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <functional>
+
+// Hours to four decimals; every charge is reckoned at one and a half times the capacity.
+Amount chargeHours(int capacityMah, int currentMa);
+
+struct HoursAndMinutes {
+    std::int64_t hours;
+    std::int64_t minutes; // cut off, not rounded: 2.9999 hours are 2 hours and 59 minutes
+};
+HoursAndMinutes hoursAndMinutes(Amount hours);
+
+// The window's Format, so the numbers of the text look like every other number it shows.
+using FormatNumber = std::function<QString(double value, QStringView pattern)>;
+
+// "1 Hour and 01 Minute", "15 Hours", "45 Minutes"; empty for no time at all.
+QString chargeTimeText(HoursAndMinutes time, const FormatNumber& format);
