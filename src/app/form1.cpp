@@ -3,7 +3,6 @@
 #include "app/twips.h"
 #include "platform/desktop.h"
 
-#include <QEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QShortcut>
@@ -132,11 +131,4 @@ void Form1::cmdCalc_Click()
 {
     if (!m_desktop.startProgram(QStringLiteral("Calc.exe"), WindowStyle::MinimizedWithFocus))
         m_desktop.messageBox(QStringLiteral("Cant open Windows Calculator"), productName);
-}
-
-bool Form1::event(QEvent* event)
-{
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        m_colours.repaint();
-    return QWidget::event(event);
 }

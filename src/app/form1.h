@@ -131,9 +131,6 @@ public:
     };
     const std::vector<Entry>& controls() const { return m_controls; }
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     using Name = ControlName;
     using Design = ControlDesign;
