@@ -1,0 +1,72 @@
+// The gear train's and the charge's arithmetic, with the numbers worded as the window shows them.
+#include "app/numberformat.h"
+#include "drive/chargerate.h"
+#include "drive/chargetime.h"
+#include "drive/gearmath.h"
+
+#include <QTest>
+
+class TestDriveMath : public QObject {
+    Q_OBJECT
+private slots:
+    void gear_data() {
+        QTest::addColumn<int>("engineTeeth");
+        QTest::addColumn<int>("mastTeeth");
+        QTest::addColumn<bool>("fromHead");
+        QTest::addColumn<int>("inputRpm");
+        QTest::addColumn<QString>("shown"); // ratio / computed speed
+        QTest::newRow("86:8 from engine") << 8 << 86 << false << 18000 << "10.75 / 1,674";
+        QTest::newRow("86:9 from engine") << 9 << 86 << false << 18000 << "9.56 / 1,884";
+        QTest::newRow("40:15 from top engine") << 15 << 40 << false << 22000 << "2.67 / 8,250";
+        QTest::newRow("140:5 from low engine") << 5 << 140 << false << 10000 << "28.00 / 357";
+        QTest::newRow("86:8 from head") << 8 << 86 << true << 1800 << "10.75 / 19,350";
+        QTest::newRow("86:8 from 2160 head") << 8 << 86 << true << 2160 << "10.75 / 23,220";
+        QTest::newRow("40:15 from low head") << 15 << 40 << true << 1000 << "2.67 / 2,667";
+        QTest::newRow("140:5 from top head") << 5 << 140 << true << 2200 << "28.00 / 61,600";
+    }
+    void gear() {
+        QFETCH(int, engineTeeth);
+        QFETCH(int, mastTeeth);
+        QFETCH(bool, fromHead);
+        QFETCH(int, inputRpm);
+        const NumberFormat numbers;
+        const Amount ratio = gearRatio(engineTeeth, mastTeeth);
+        const QString speed = fromHead ? numbers.Format(engineRpmFromHead(inputRpm, ratio), u"0,000")
+                                       : numbers.Format(headRpmFromEngine(inputRpm, ratio), u"#,000");
+        QTEST(numbers.Format(ratio, u"#0.00") + " / " + speed, "shown");
+    }
+    void charge_data() {
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<int>("itemData"); // ten times C's divisor; 0 for the blank item
+        QTest::addColumn<int>("current");  // in mA, the rate's or else set by hand
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("C/10") << 2500 << 100 << 250 << "15 Hours";
+        QTest::newRow("1C") << 2500 << 10 << 2500 << "1 Hour and 30 Minutes";
+        QTest::newRow("2C") << 2500 << 5 << 5000 << "45 Minutes";
+        QTest::newRow("C/3") << 2500 << 30 << 833 << "4 Hours and 30 Minutes";
+        QTest::newRow("C/4 of 1000") << 1000 << 40 << 250 << "6 Hours";
+        QTest::newRow("C/7 of 2400, minutes cut off") << 2400 << 70 << 343 << "10 Hours and 29 Minutes";
+        QTest::newRow("C/10 of 2465, 246.5 to even") << 2465 << 100 << 246 << "15 Hours and 01 Minute";
+        QTest::newRow("C/10 of 2455, 245.5 to even") << 2455 << 100 << 246 << "14 Hours and 58 Minutes";
+        QTest::newRow("2941 of 2000") << 2000 << 0 << 2941 << "1 Hour and 01 Minute";
+        QTest::newRow("3000 of 2000") << 2000 << 0 << 3000 << "1 Hour";
+        QTest::newRow("3500 of 2500") << 2500 << 0 << 3500 << "1 Hour and 04 Minutes";
+        QTest::newRow("1000 of 600") << 600 << 0 << 1000 << "54 Minutes";
+        QTest::newRow("C/10 of 500") << 500 << 100 << 50 << "15 Hours";
+    }
+    void charge() {
+        QFETCH(int, capacity);
+        QFETCH(int, itemData);
+        QFETCH(int, current);
+        const int rating = 2500 - capacity;
+        QCOMPARE(currentScrollForRate(rating, itemData).value_or(-1), itemData ? 5000 - current : -1);
+        // The current's range runs from the C/10 rate's current to the 2C rate's.
+        QCOMPARE(currentRangeFor(rating).max, *currentScrollForRate(rating, 100));
+        QCOMPARE(currentRangeFor(rating).min, *currentScrollForRate(rating, 5));
+        const auto format = [](double v, QStringView pattern) { return NumberFormat{}.Format(v, pattern); };
+        QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), format), "caption");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDriveMath)
+#include "tst_drivemath.moc"
