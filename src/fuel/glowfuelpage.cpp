@@ -41,7 +41,7 @@ void GlowFuelPage::connectPercentages() {
         connect(spin, &SpinButton::gotFocus, this, [this, i] { vscrInPercent_GotFocus(i); });
         connect(spin, &SpinButton::lostFocus, this, [this, i] { vscrInPercent_LostFocus(i); });
     }
-    connect(f.chkAddIsOil, &CheckBox::click, this, &GlowFuelPage::chkAddIsOil_Click);
+    connect(f.chkAddIsOil, &CheckBox::valueChanged, this, &GlowFuelPage::chkAddIsOil_Click);
 }
 
 void GlowFuelPage::cmbVolumeGrads_Click() {

@@ -3,7 +3,7 @@
 CheckBox::CheckBox(QWidget* parent)
     : QCheckBox(parent)
 {
-    connect(this, &QCheckBox::stateChanged, this, &CheckBox::click);
+    connect(this, &QCheckBox::stateChanged, this, &CheckBox::valueChanged);
 }
 
 int CheckBox::value() const

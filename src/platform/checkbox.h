@@ -1,5 +1,5 @@
-// A check box whose Value is 0 (unchecked), 1 (checked) or 2 (grey), and whose Click is raised
-// whenever that value changes.
+// A check box whose Value is 0 (unchecked), 1 (checked) or 2 (grey), and which tells of every
+// change of that value.
 #pragma once
 
 #include <QCheckBox>
@@ -13,7 +13,8 @@ public:
     void setValue(int value);
 
 signals:
-    void click();
+    // The value changed, by a click, a key or the program. (QAbstractButton::click stays a click.)
+    void valueChanged();
 
 protected:
     // A person's click only checks or clears the box; grey is the program's to set.

@@ -31,7 +31,7 @@ class TestControls : public QObject {
     SpinButton* spin = add(new SpinButton(&top, {0, 100, 2, 10, 50}), "spin", &SpinButton::change,
                            &SpinButton::gotFocus, &SpinButton::lostFocus);
     DropDownList* list = add(new DropDownList(&top), "list", &DropDownList::click, &DropDownList::gotFocus);
-    CheckBox* check = add(new CheckBox(&top), "check", &CheckBox::click);
+    CheckBox* check = add(new CheckBox(&top), "check", &CheckBox::valueChanged);
     static void activate(QWidget* window) {
         window->show();
         QApplication::setActiveWindow(window);
@@ -64,7 +64,7 @@ private slots:
         row("text", "End, 4, 5", "text.change=124 text.change=1245");
         row("text", "away", "");
         // Grey is the program's to show; a person only checks and clears the box.
-        row("check", "Space, Space, Space", "check.click=1 check.click=0 check.click=1");
+        row("check", "Space, Space, Space", "check.valueChanged=1 check.valueChanged=0 check.valueChanged=1");
     }
     void controlRaisesOnlyRealChanges() {
         QFETCH(QString, control);
