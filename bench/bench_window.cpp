@@ -14,8 +14,7 @@
 
 namespace {
 
-double medianMicroseconds(int runs, const std::function<void()>& work)
-{
+double medianMicroseconds(int runs, const std::function<void()>& work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
@@ -28,18 +27,17 @@ double medianMicroseconds(int runs, const std::function<void()>& work)
 }
 
 // Microseconds per change, over many changes that swing the spin button between two values.
-double perChange(SpinButton* spin, int low, int high)
-{
+double perChange(SpinButton* spin, int low, int high) {
     constexpr int changes = 2000;
-    return medianMicroseconds(5, [&] {
-               for (int i = 0; i < changes; ++i)
-                   spin->setValue(i % 2 ? low : high);
-           }) /
+    return medianMicroseconds(5,
+                              [&] {
+                                  for (int i = 0; i < changes; ++i)
+                                      spin->setValue(i % 2 ? low : high);
+                              }) /
            changes;
 }
 
-long statusKilobytes(const char* field)
-{
+long statusKilobytes(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -51,8 +49,7 @@ long statusKilobytes(const char* field)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtDesktop desktop;
 
@@ -76,11 +73,14 @@ int main(int argc, char* argv[])
     std::printf("| measure | figure |\n|---|---|\n");
     std::printf("| first window built, loaded and shown | %.1f ms |\n", firstShow / 1000.0);
     std::printf("| later windows, median of 30 | %.1f ms |\n", show / 1000.0);
-    std::printf("| total volume step (glow fuel page recomputed) | %.1f µs |\n", perChange(form->vscrTotVol, 190, 191));
+    std::printf("| total volume step (glow fuel page recomputed) | %.1f µs |\n",
+                perChange(form->vscrTotVol, 190, 191));
     std::printf("| percentage step (glow fuel page recomputed) | %.1f µs |\n",
                 perChange(form->vscrInPercent[0], 30, 31));
-    std::printf("| engine speed step (head speed recomputed) | %.1f µs |\n", perChange(form->vscrConvGRpm[0], 40, 41));
-    std::printf("| battery capacity step (range, rate and time) | %.1f µs |\n", perChange(form->vscrBattRating, 0, 50));
+    std::printf("| engine speed step (head speed recomputed) | %.1f µs |\n",
+                perChange(form->vscrConvGRpm[0], 40, 41));
+    std::printf("| battery capacity step (range, rate and time) | %.1f µs |\n",
+                perChange(form->vscrBattRating, 0, 50));
     std::printf("| memory held by one loaded window (RSS growth) | %ld kB |\n", windowRss - baseRss);
     std::printf("| peak resident memory of the process | %ld kB |\n", statusKilobytes("VmHWM"));
     return 0;

@@ -7,12 +7,13 @@
 
 using namespace colours;
 
-void Form1::createControls()
-{
+void Form1::createControls() {
     const Design boxed{.back = windowBackground, .border = true, .centred = true};
     const Design result{.back = lightGrey, .fore = blue, .border = true, .centred = true};
     const Design autoSize{.autoSize = true};
 
+    // A table reads best with one control to a line.
+    // clang-format off
     cmbFuelType = list(this, "cmbFuelType", {1080, 120, 2775, 315}, 0);
     cmdClose = button(this, "cmdClose", {3360, 6720, 1215, 375}, 113, "&Close");
     cmdCopy = button(this, "cmdCopy", {2160, 6720, 1095, 375}, 20, "C&opy", {.enabled = false, .toolTip = "Copy values to Clipboard, Choose Paste (CTRL+V) in any text application"});
@@ -137,20 +138,21 @@ void Form1::createControls()
     Label7[1] = label(Frame1[3], {"Label7", 1}, {2160, 1200, 180, 195}, 85, "<>", autoSize);
     Label7[2] = label(Frame1[3], {"Label7", 2}, {2040, 3000, 180, 195}, 84, "<>", autoSize);
     Label7[3] = label(Frame1[3], {"Label7", 3}, {2040, 3480, 180, 195}, 83, "<>", autoSize);
+    // clang-format on
 }
 
-template <typename Control> Control* Form1::place(Control* control, Name name, const Twips& at, int tabIndex)
-{
-    control->setObjectName(name.index < 0 ? QString::fromLatin1(name.base)
-                                          : QStringLiteral("%1(%2)").arg(QLatin1String(name.base)).arg(name.index));
+template <typename Control>
+Control* Form1::place(Control* control, Name name, const Twips& at, int tabIndex) {
+    control->setObjectName(name.index < 0
+                               ? QString::fromLatin1(name.base)
+                               : QStringLiteral("%1(%2)").arg(QLatin1String(name.base)).arg(name.index));
     control->setGeometry(toPixels(at));
     m_controls.push_back({control, tabIndex});
     return control;
 }
 
 Label* Form1::label(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* caption,
-                    const Design& design)
-{
+                    const Design& design) {
     auto* label = place(new Label(parent), name, at, tabIndex);
     label->setBackColor(design.back.value_or(buttonFace));
     label->setForeColor(design.fore.value_or(windowText));
@@ -164,19 +166,16 @@ Label* Form1::label(QWidget* parent, Name name, const Twips& at, int tabIndex, c
     return label;
 }
 
-SpinButton* Form1::spin(QWidget* parent, Name name, const Twips& at, int tabIndex, SpinRange range)
-{
+SpinButton* Form1::spin(QWidget* parent, Name name, const Twips& at, int tabIndex, SpinRange range) {
     return place(new SpinButton(parent, range), name, at, tabIndex);
 }
 
-DropDownList* Form1::list(QWidget* parent, Name name, const Twips& at, int tabIndex)
-{
+DropDownList* Form1::list(QWidget* parent, Name name, const Twips& at, int tabIndex) {
     return place(new DropDownList(parent), name, at, tabIndex);
 }
 
 QPushButton* Form1::button(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* caption,
-                           const Design& design)
-{
+                           const Design& design) {
     auto* button = place(new QPushButton(QString::fromUtf8(caption), parent), name, at, tabIndex);
     button->setAutoDefault(false);
     button->setEnabled(design.enabled);
@@ -185,8 +184,7 @@ QPushButton* Form1::button(QWidget* parent, Name name, const Twips& at, int tabI
     return button;
 }
 
-QFrame* Form1::frame(Name name, const Twips& at, int tabIndex)
-{
+QFrame* Form1::frame(Name name, const Twips& at, int tabIndex) {
     auto* frame = place(new QFrame(this), name, at, tabIndex);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     // A page hides whatever lies under it, the unit list included.
@@ -194,16 +192,14 @@ QFrame* Form1::frame(Name name, const Twips& at, int tabIndex)
     return frame;
 }
 
-TextBox* Form1::textBox(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* text)
-{
+TextBox* Form1::textBox(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* text) {
     auto* box = place(new TextBox(parent), name, at, tabIndex);
     box->setText(QString::fromUtf8(text));
     return box;
 }
 
 CheckBox* Form1::checkBox(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* caption,
-                          int value)
-{
+                          int value) {
     auto* box = place(new CheckBox(parent), name, at, tabIndex);
     box->setText(QString::fromUtf8(caption));
     box->setValue(value);

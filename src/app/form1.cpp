@@ -12,18 +12,17 @@ namespace {
 
 const QString productName = QStringLiteral("Rotorix");
 
-QFont windowFont()
-{
+QFont windowFont() {
     // The catalogue's sizes were measured in an 8-point sans serif of Arial's proportions.
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica")});
     font.setPixelSize(11);
     return font;
 }
 
-QIcon applicationIcon()
-{
+QIcon applicationIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 128, 256})
         icon.addFile(QStringLiteral(":/icons/rotorix-%1.png").arg(size), QSize(size, size));
@@ -51,8 +50,7 @@ Form1::Form1(Desktop& desktop)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_desktop(desktop)
     , m_numbers(NumberFormat::fromLocale(desktop.numberLocale()))
-    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText)
-{
+    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText) {
     setWindowTitle(productName);
     setWindowIcon(applicationIcon());
     setFont(windowFont());
@@ -69,8 +67,7 @@ Form1::Form1(Desktop& desktop)
             &QPushButton::click);
 }
 
-void Form1::Show()
-{
+void Form1::Show() {
     if (!m_loaded) {
         m_loaded = true;
         Form_Load();
@@ -79,8 +76,7 @@ void Form1::Show()
     show();
 }
 
-void Form1::stackLabelsUnderControls()
-{
+void Form1::stackLabelsUnderControls() {
     // Labels are drawn on their container's surface, under every other control: "Other > >"
     // reaches under the additive's name box and must not hide it.
     for (auto entry = m_controls.rbegin(); entry != m_controls.rend(); ++entry) {
@@ -89,8 +85,7 @@ void Form1::stackLabelsUnderControls()
     }
 }
 
-void Form1::orderTabStops()
-{
+void Form1::orderTabStops() {
     std::vector<Entry> stops;
     std::copy_if(m_controls.begin(), m_controls.end(), std::back_inserter(stops),
                  [](const Entry& entry) { return entry.control->focusPolicy() & Qt::TabFocus; });
@@ -100,13 +95,11 @@ void Form1::orderTabStops()
         QWidget::setTabOrder(stops[i - 1].control, stops[i].control);
 }
 
-bool Form1::isUsMeasure() const
-{
+bool Form1::isUsMeasure() const {
     return m_desktop.measurementSystem() == QLocale::ImperialUSSystem;
 }
 
-void Form1::cmbFuelType_Change()
-{
+void Form1::cmbFuelType_Change() {
     const int k = cmbFuelType->listIndex();
     if (k < 0 || k >= int(Frame1.size()))
         return;
@@ -122,13 +115,11 @@ void Form1::cmbFuelType_Change()
     cmbVolumeGrads->setEnabled(pageButtons[k].volumeUnits);
 }
 
-void Form1::cmdClose_Click()
-{
+void Form1::cmdClose_Click() {
     close();
 }
 
-void Form1::cmdCalc_Click()
-{
+void Form1::cmdCalc_Click() {
     if (!m_desktop.startProgram(QStringLiteral("Calc.exe"), WindowStyle::MinimizedWithFocus))
         m_desktop.messageBox(QStringLiteral("Cant open Windows Calculator"), productName);
 }

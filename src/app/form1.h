@@ -24,8 +24,11 @@ struct Twips;
 
 // How the catalogue names a control: "lblTotalVol", or "Label1" with index 6.
 struct ControlName {
-    ControlName(const char* base) : base(base) {}
-    ControlName(const char* base, int index) : base(base), index(index) {}
+    ControlName(const char* base)
+        : base(base) {}
+    ControlName(const char* base, int index)
+        : base(base)
+        , index(index) {}
     const char* base;
     int index = -1;
 };

@@ -25,8 +25,7 @@ const ChargeRate chargeRates[] = {
 
 } // namespace
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     setWindowTitle(QStringLiteral("Rotorix (v%1.%2.%3)")
                        .arg(ROTORIX_VERSION_MAJOR)
                        .arg(ROTORIX_VERSION_MINOR)

@@ -4,8 +4,7 @@
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
 
-std::unique_ptr<Form1> createMainWindow(Desktop& desktop)
-{
+std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     auto form = std::make_unique<Form1>(desktop);
     // Each page connects its handlers here, before loading runs them.
     new GlowFuelPage(*form);

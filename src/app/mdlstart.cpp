@@ -3,8 +3,7 @@
 #include "app/mainwindow.h"
 #include "platform/qtdesktop.h"
 
-void mdlStart::Main()
-{
+void mdlStart::Main() {
     static QtDesktop desktop;
     // The window deletes itself on Close; the event loop ends with it.
     Form1* form = createMainWindow(desktop).release();

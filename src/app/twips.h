@@ -13,7 +13,6 @@ struct Twips {
 
 inline constexpr int twipsPerPixel = 15;
 
-constexpr QRect toPixels(Twips t)
-{
+constexpr QRect toPixels(Twips t) {
     return {t.left / twipsPerPixel, t.top / twipsPerPixel, t.width / twipsPerPixel, t.height / twipsPerPixel};
 }

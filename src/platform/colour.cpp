@@ -1,7 +1,6 @@
 #include "platform/colour.h"
 
-QColor Colour::resolve(const QPalette& palette) const
-{
+QColor Colour::resolve(const QPalette& palette) const {
     if (*this == colours::windowBackground)
         return palette.color(QPalette::Base);
     if (*this == colours::windowText)

@@ -8,7 +8,8 @@
 
 class Colour {
 public:
-    constexpr explicit Colour(std::uint32_t value = 0) : m_value(value) {}
+    constexpr explicit Colour(std::uint32_t value = 0)
+        : m_value(value) {}
 
     constexpr std::uint32_t value() const { return m_value; }
     constexpr bool isSystem() const { return (m_value & systemFlag) != 0; }

@@ -10,8 +10,7 @@ namespace {
 // every colouring instead.
 class PaletteWatch final : public QObject {
 public:
-    static void add(Colouring* colouring)
-    {
+    static void add(Colouring* colouring) {
         if (!watch) {
             watch = new PaletteWatch(QCoreApplication::instance());
             QCoreApplication::instance()->installEventFilter(watch);
@@ -19,15 +18,13 @@ public:
         watch->colourings.push_back(colouring);
     }
 
-    static void remove(Colouring* colouring)
-    {
+    static void remove(Colouring* colouring) {
         if (watch)
             std::erase(watch->colourings, colouring);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
             for (Colouring* colouring : std::vector(colourings))
                 colouring->repaint();
@@ -36,7 +33,8 @@ protected:
     }
 
 private:
-    explicit PaletteWatch(QObject* application) : QObject(application) {}
+    explicit PaletteWatch(QObject* application)
+        : QObject(application) {}
 
     // A child of the application: the pointer clears when the application goes.
     static inline QPointer<PaletteWatch> watch;
@@ -51,35 +49,30 @@ Colouring::Colouring(QWidget* widget, std::initializer_list<QPalette::ColorRole>
     , m_backRoles(backRoles)
     , m_foreRoles(foreRoles)
     , m_back(back)
-    , m_fore(fore)
-{
+    , m_fore(fore) {
     PaletteWatch::add(this);
     repaint();
 }
 
-Colouring::~Colouring()
-{
+Colouring::~Colouring() {
     PaletteWatch::remove(this);
 }
 
-void Colouring::setBack(Colour colour)
-{
+void Colouring::setBack(Colour colour) {
     if (colour == m_back)
         return;
     m_back = colour;
     repaint();
 }
 
-void Colouring::setFore(Colour colour)
-{
+void Colouring::setFore(Colour colour) {
     if (colour == m_fore)
         return;
     m_fore = colour;
     repaint();
 }
 
-void Colouring::repaint()
-{
+void Colouring::repaint() {
     // System colours are resolved against the application palette, never the widget's own,
     // which holds whatever was painted last.
     const QPalette system = QApplication::palette(m_widget);

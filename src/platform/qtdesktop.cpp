@@ -21,14 +21,14 @@ const StandIn standIns[] = {
     {"calc.exe", {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"}},
 };
 
-bool startDetached(const QString& program, WindowStyle style)
-{
+bool startDetached(const QString& program, WindowStyle style) {
     QProcess process;
     process.setProgram(program);
 #ifdef Q_OS_WIN
     process.setCreateProcessArgumentsModifier([style](QProcess::CreateProcessArguments* args) {
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = style == WindowStyle::MinimizedWithFocus ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+        args->startupInfo->wShowWindow =
+            style == WindowStyle::MinimizedWithFocus ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
     });
 #else
     // X11 and Wayland let a window manager, not the starting program, decide how a window opens.
@@ -39,8 +39,7 @@ bool startDetached(const QString& program, WindowStyle style)
 
 } // namespace
 
-QStringList standInsFor(const QString& commandLine)
-{
+QStringList standInsFor(const QString& commandLine) {
 #ifdef Q_OS_WIN
     return {commandLine};
 #else
@@ -52,8 +51,7 @@ QStringList standInsFor(const QString& commandLine)
 #endif
 }
 
-bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style)
-{
+bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style) {
     for (const QString& program : standInsFor(commandLine)) {
         const QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty())
@@ -62,25 +60,21 @@ bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style)
     return false;
 }
 
-void QtDesktop::messageBox(const QString& text, const QString& caption)
-{
+void QtDesktop::messageBox(const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-std::optional<QLocale::MeasurementSystem> measurementSystemOf(const QLocale& locale)
-{
+std::optional<QLocale::MeasurementSystem> measurementSystemOf(const QLocale& locale) {
     if (locale.language() == QLocale::C)
         return std::nullopt;
     return locale.measurementSystem();
 }
 
-std::optional<QLocale::MeasurementSystem> QtDesktop::measurementSystem()
-{
+std::optional<QLocale::MeasurementSystem> QtDesktop::measurementSystem() {
     return measurementSystemOf(QLocale::system());
 }
 
-QLocale QtDesktop::numberLocale()
-{
+QLocale QtDesktop::numberLocale() {
     return QLocale::system();
 }

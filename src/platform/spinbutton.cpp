@@ -5,8 +5,7 @@
 #include <QFocusEvent>
 
 SpinButton::SpinButton(QWidget* parent, SpinRange range)
-    : QScrollBar(Qt::Vertical, parent)
-{
+    : QScrollBar(Qt::Vertical, parent) {
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     setRange(range.min, range.max);
@@ -16,15 +15,13 @@ SpinButton::SpinButton(QWidget* parent, SpinRange range)
     connect(this, &QAbstractSlider::valueChanged, this, &SpinButton::change);
 }
 
-void SpinButton::focusInEvent(QFocusEvent* event)
-{
+void SpinButton::focusInEvent(QFocusEvent* event) {
     QScrollBar::focusInEvent(event);
     if (movesFocusWithinWindow(event->reason()))
         emit gotFocus();
 }
 
-void SpinButton::focusOutEvent(QFocusEvent* event)
-{
+void SpinButton::focusOutEvent(QFocusEvent* event) {
     QScrollBar::focusOutEvent(event);
     if (movesFocusWithinWindow(event->reason()))
         emit lostFocus();

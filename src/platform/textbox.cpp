@@ -6,20 +6,17 @@
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
-    , m_colours(this, {QPalette::Base}, {QPalette::Text}, colours::windowBackground, colours::windowText)
-{
+    , m_colours(this, {QPalette::Base}, {QPalette::Text}, colours::windowBackground, colours::windowText) {
     connect(this, &QLineEdit::textChanged, this, &TextBox::change);
 }
 
-void TextBox::focusInEvent(QFocusEvent* event)
-{
+void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (movesFocusWithinWindow(event->reason()))
         emit gotFocus();
 }
 
-void TextBox::focusOutEvent(QFocusEvent* event)
-{
+void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (movesFocusWithinWindow(event->reason()))
         emit lostFocus();

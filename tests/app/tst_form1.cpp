@@ -28,8 +28,7 @@ private slots:
 
 namespace {
 
-QWidget* control(const Form1& form, const QString& name)
-{
+QWidget* control(const Form1& form, const QString& name) {
     for (const auto& entry : form.controls()) {
         if (entry.control->objectName() == name)
             return entry.control;
@@ -38,8 +37,7 @@ QWidget* control(const Form1& form, const QString& name)
 }
 
 // The width a button leaves its caption: a push button loses its bevel, a check box its box.
-int captionRoom(const QAbstractButton* button)
-{
+int captionRoom(const QAbstractButton* button) {
     const QStyle* style = button->style();
     if (qobject_cast<const QCheckBox*>(button))
         return button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
@@ -49,8 +47,7 @@ int captionRoom(const QAbstractButton* button)
 
 } // namespace
 
-void TestForm1::catalogueHoldsEveryControlOnceInsideItsParent()
-{
+void TestForm1::catalogueHoldsEveryControlOnceInsideItsParent() {
     FakeDesktop desktop;
     auto form = showWindow(desktop);
     QCOMPARE(form->size(), QSize(314, 479));
@@ -65,12 +62,12 @@ void TestForm1::catalogueHoldsEveryControlOnceInsideItsParent()
                  qPrintable(control->objectName()));
         names << control->objectName();
         tabIndexes << tabIndex;
-        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                 qPrintable(control->objectName()));
     }
 }
 
-void TestForm1::fixedTextsFitAndStayUncovered()
-{
+void TestForm1::fixedTextsFitAndStayUncovered() {
     FakeDesktop desktop;
     auto form = showWindow(desktop);
     for (const auto& [control, tabIndex] : form->controls()) {
@@ -85,11 +82,12 @@ void TestForm1::fixedTextsFitAndStayUncovered()
         if (!label)
             continue;
         // No input may stand over the part of a label its text takes up.
-        const QRect textArea = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
-                                                   QSize(needed, label->fontMetrics().height()),
-                                                   label->contentsRect())
-                                   .translated(label->pos());
-        for (const QWidget* input : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect textArea =
+            QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                QSize(needed, label->fontMetrics().height()), label->contentsRect())
+                .translated(label->pos());
+        for (const QWidget* input :
+             label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (input->focusPolicy() & Qt::TabFocus)
                 QVERIFY2(!textArea.intersects(input->geometry()),
                          qPrintable(label->objectName() + " is covered by " + input->objectName()));
@@ -97,8 +95,7 @@ void TestForm1::fixedTextsFitAndStayUncovered()
     }
 }
 
-void TestForm1::loadsCaptionListsAndInputsInOrder()
-{
+void TestForm1::loadsCaptionListsAndInputsInOrder() {
     // Each page's handlers run from these assignments, so their order is the pages' contract.
     FakeDesktop desktop;
     auto form = createMainWindow(desktop);
@@ -108,29 +105,30 @@ void TestForm1::loadsCaptionListsAndInputsInOrder()
     };
     for (DropDownList* list : {form->cmbBattRate, form->cmbFuelType, form->cmbVolumeGrads})
         watch(list, &DropDownList::click, [](DropDownList* l) { return QString::number(l->listIndex()); });
-    for (SpinButton* spin : {form->vscrTotVol, form->vscrPreInGas, form->vscrPreInRatio, form->vscrInPercent[0],
-                             form->vscrInPercent[1], form->vscrInPercent[2], form->vscrInPercent[3],
-                             form->vscrInPercent[4], form->vscrConvGRatio[0], form->vscrConvGRatio[1],
-                             form->vscrBattRating, form->vscrConvGRpm[0], form->vscrConvGRpm[1]})
+    for (SpinButton* spin :
+         {form->vscrTotVol, form->vscrPreInGas, form->vscrPreInRatio, form->vscrInPercent[0],
+          form->vscrInPercent[1], form->vscrInPercent[2], form->vscrInPercent[3], form->vscrInPercent[4],
+          form->vscrConvGRatio[0], form->vscrConvGRatio[1], form->vscrBattRating, form->vscrConvGRpm[0],
+          form->vscrConvGRpm[1]})
         watch(spin, &SpinButton::change, [](SpinButton* s) { return QString::number(s->value()); });
     form->Show();
     QCOMPARE(log, QStringList({"cmbBattRate=0", "cmbFuelType=0", "cmbVolumeGrads=0", "vscrTotVol=191",
-                               "vscrPreInGas=191", "vscrPreInRatio=75", "vscrInPercent(0)=0", "vscrInPercent(0)=100",
-                               "vscrInPercent(1)=100", "vscrInPercent(2)=100", "vscrInPercent(3)=100",
-                               "vscrInPercent(4)=100", "vscrConvGRatio(0)=7", "vscrConvGRatio(1)=54",
-                               "vscrBattRating=0", "vscrConvGRpm(0)=40"}));
+                               "vscrPreInGas=191", "vscrPreInRatio=75", "vscrInPercent(0)=0",
+                               "vscrInPercent(0)=100", "vscrInPercent(1)=100", "vscrInPercent(2)=100",
+                               "vscrInPercent(3)=100", "vscrInPercent(4)=100", "vscrConvGRatio(0)=7",
+                               "vscrConvGRatio(1)=54", "vscrBattRating=0", "vscrConvGRpm(0)=40"}));
     QCOMPARE(form->windowTitle(), QStringLiteral("Rotorix (v1.2.0)"));
     QStringList rates;
     for (int i = 0; i < form->cmbBattRate->listCount(); ++i)
         rates << form->cmbBattRate->itemText(i) + '=' + QString::number(form->cmbBattRate->itemData(i));
-    QCOMPARE(rates.join(','), QStringLiteral(" C/10=100, C/9=90, C/8=80, C/7=70, C/6=60, C/5=50, C/4=40, C/3=30,"
-                                             " C/2=20, 1C=10, 2C=5, =0"));
+    QCOMPARE(rates.join(','),
+             QStringLiteral(" C/10=100, C/9=90, C/8=80, C/7=70, C/6=60, C/5=50, C/4=40, C/3=30,"
+                            " C/2=20, 1C=10, 2C=5, =0"));
     QCOMPARE(form->cmbFuelType->itemText(3), QStringLiteral("Metric <> US converter"));
     QCOMPARE(form->txtOther->text(), QStringLiteral("EDL"));
 }
 
-void TestForm1::unitListFollowsMeasurementSystem_data()
-{
+void TestForm1::unitListFollowsMeasurementSystem_data() {
     QTest::addColumn<MeasurementSystem>("system");
     QTest::addColumn<QString>("unit");
     QTest::newRow("US") << MeasurementSystem(QLocale::ImperialUSSystem) << "US Gallon";
@@ -144,8 +142,7 @@ void TestForm1::unitListFollowsMeasurementSystem_data()
     QTest::newRow("C") << measurementSystemOf(QLocale::c()) << "Metric Litre";
 }
 
-void TestForm1::unitListFollowsMeasurementSystem()
-{
+void TestForm1::unitListFollowsMeasurementSystem() {
     QFETCH(MeasurementSystem, system);
     QFETCH(QString, unit);
     FakeDesktop desktop;
@@ -154,8 +151,7 @@ void TestForm1::unitListFollowsMeasurementSystem()
     QCOMPARE(form->cmbVolumeGrads->currentText(), unit);
 }
 
-void TestForm1::pageSelectorShowsOnePage_data()
-{
+void TestForm1::pageSelectorShowsOnePage_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("copyAndPrint");
     QTest::addColumn<bool>("unitList");
@@ -165,8 +161,7 @@ void TestForm1::pageSelectorShowsOnePage_data()
     QTest::newRow("converters") << 3 << false << false;
 }
 
-void TestForm1::pageSelectorShowsOnePage()
-{
+void TestForm1::pageSelectorShowsOnePage() {
     QFETCH(int, page);
     QFETCH(bool, copyAndPrint);
     QFETCH(bool, unitList);
@@ -187,25 +182,25 @@ void TestForm1::pageSelectorShowsOnePage()
     QCOMPARE(QApplication::focusWidget(), form->cmbFuelType);
 }
 
-void TestForm1::tabCycleVisitsThePageInputs_data()
-{
+void TestForm1::tabCycleVisitsThePageInputs_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("inputs");
-    QTest::newRow("glow fuel") << 0
-                               << "vscrTotVol vscrInPercent(1) vscrInPercent(2) vscrInPercent(3) vscrInPercent(4) "
-                                  "txtOther chkAddIsOil vscrInPercent(0)";
+    QTest::newRow("glow fuel")
+        << 0
+        << "vscrTotVol vscrInPercent(1) vscrInPercent(2) vscrInPercent(3) vscrInPercent(4) "
+           "txtOther chkAddIsOil vscrInPercent(0)";
     QTest::newRow("pre-mix") << 1 << "vscrPreInGas vscrPreInRatio";
-    QTest::newRow("drive") << 2
-                           << "vscrConvGRatio(0) vscrConvGRatio(1) vscrConvGRpm(0) vscrConvGRpm(1) vscrBattRating "
-                              "vscrBattAmpRate cmbBattRate";
+    QTest::newRow("drive")
+        << 2
+        << "vscrConvGRatio(0) vscrConvGRatio(1) vscrConvGRpm(0) vscrConvGRpm(1) vscrBattRating "
+           "vscrBattAmpRate cmbBattRate";
     QTest::newRow("converters") << 3
                                 << "txtConvLen(0) txtConvLen(1) txtConvLen(2) txtConvLen(3) txtConvVol(0) "
                                    "txtConvVol(1) txtConvVol(2) txtConvVol(3) txtConvVol(4) txtConvVol(5) "
                                    "txtConvTorq(0) txtConvTorq(1) txtConvTemp(0) txtConvTemp(1)";
 }
 
-void TestForm1::tabCycleVisitsThePageInputs()
-{
+void TestForm1::tabCycleVisitsThePageInputs() {
     QFETCH(int, page);
     QFETCH(QString, inputs);
     FakeDesktop desktop;
@@ -225,8 +220,7 @@ void TestForm1::tabCycleVisitsThePageInputs()
     QCOMPARE(visited, expected << "cmbFuelType");
 }
 
-void TestForm1::calculatorStartsOrSaysItCannot()
-{
+void TestForm1::calculatorStartsOrSaysItCannot() {
     FakeDesktop desktop;
     auto form = showWindow(desktop);
     QTest::mouseClick(form->cmdCalc, Qt::LeftButton);
@@ -244,8 +238,7 @@ void TestForm1::calculatorStartsOrSaysItCannot()
 #endif
 }
 
-void TestForm1::keysPressTheirButtons()
-{
+void TestForm1::keysPressTheirButtons() {
     FakeDesktop desktop;
     auto form = showWindow(desktop);
     QTest::keyClick(form->cmbFuelType, Qt::Key_Down); // the pre-mix page enables Copy and Print

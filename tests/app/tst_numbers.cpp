@@ -18,8 +18,7 @@ private slots:
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-void TestNumbers::formats_data()
-{
+void TestNumbers::formats_data() {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -33,7 +32,7 @@ void TestNumbers::formats_data()
     row("#,##0.0", 0, "0.0");
     row("#,##0.0", -4950, "-4,950.0");
     row("#,##0.00", 999.995, "1,000.00");
-    row("0.00", 1.005, "1.01"); // rounded as written, not as stored in binary
+    row("0.00", 1.005, "1.01");  // rounded as written, not as stored in binary
     row("0.00", -0.001, "0.00"); // no minus sign on a zero
     row("00.00", 3.14159, "03.14");
     row("#0", 2.5, "3");
@@ -53,8 +52,7 @@ void TestNumbers::formats_data()
     row("#0.00", std::numeric_limits<double>::quiet_NaN(), "Not a number");
 }
 
-void TestNumbers::formats()
-{
+void TestNumbers::formats() {
     QFETCH(QString, pattern);
     QFETCH(double, value);
     QFETCH(QString, expected);
@@ -65,17 +63,15 @@ void TestNumbers::formats()
                  NumberFormat().Format(Amount::fromDouble(value).toDouble(), pattern));
 }
 
-void TestNumbers::usesLocaleSeparators()
-{
+void TestNumbers::usesLocaleSeparators() {
     const NumberFormat german = NumberFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(german.Format(4950.0, u"#,##0.0"), QStringLiteral("4.950,0"));
     QCOMPARE(german.Format(Amount::fromRaw(12345), u"#0.00"), QStringLiteral("1,23"));
 }
 
-void TestNumbers::roundsHalfToEven()
-{
-    const std::pair<double, double> cases[] = {{0.5, 0},       {1.5, 2},       {2.5, 2},    {2.5001, 3},
-                                               {4753.5, 4754}, {4754.5, 4754}, {-2.5, -2},  {-3.5, -4}};
+void TestNumbers::roundsHalfToEven() {
+    const std::pair<double, double> cases[] = {{0.5, 0},       {1.5, 2},       {2.5, 2},   {2.5001, 3},
+                                               {4753.5, 4754}, {4754.5, 4754}, {-2.5, -2}, {-3.5, -4}};
     for (const auto& [value, expected] : cases)
         QCOMPARE(roundHalfEven(value), expected);
     QCOMPARE(toScrollValue(1e12), std::numeric_limits<int>::max());
@@ -87,8 +83,7 @@ void TestNumbers::roundsHalfToEven()
     QCOMPARE(Amount::fromDouble(1e300).raw(), std::numeric_limits<qint64>::max());
 }
 
-void TestNumbers::amountsAreExact()
-{
+void TestNumbers::amountsAreExact() {
     const Amount ratio = Amount::fromDouble(10.75);
     QCOMPARE(ratio * 2160, Amount::fromWhole(23220));
     QCOMPARE(Amount::fromDouble(0.1) + Amount::fromDouble(0.2), Amount::fromDouble(0.3));

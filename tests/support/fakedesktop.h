@@ -16,16 +16,14 @@ public:
     QList<WindowStyle> startedStyles;
     QStringList messages; // "caption: text" for each message box shown
 
-    bool startProgram(const QString& commandLine, WindowStyle style) override
-    {
+    bool startProgram(const QString& commandLine, WindowStyle style) override {
         if (!programsStart)
             return false;
         startedPrograms << commandLine;
         startedStyles << style;
         return true;
     }
-    void messageBox(const QString& text, const QString& caption) override
-    {
+    void messageBox(const QString& text, const QString& caption) override {
         messages << caption + QStringLiteral(": ") + text;
     }
     std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }

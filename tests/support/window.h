@@ -11,8 +11,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-inline std::unique_ptr<Form1> showWindow(FakeDesktop& desktop)
-{
+inline std::unique_ptr<Form1> showWindow(FakeDesktop& desktop) {
     auto form = createMainWindow(desktop);
     form->Show();
     QApplication::setActiveWindow(form.get());
@@ -22,8 +21,7 @@ inline std::unique_ptr<Form1> showWindow(FakeDesktop& desktop)
 }
 
 // Clicks a spin button's up or down arrow as a person does with the mouse.
-inline void clickArrow(QScrollBar* spin, bool up)
-{
+inline void clickArrow(QScrollBar* spin, bool up) {
     QStyleOptionSlider option;
     option.initFrom(spin);
     option.orientation = spin->orientation();
@@ -38,5 +36,9 @@ inline void clickArrow(QScrollBar* spin, bool up)
         QStyle::CC_ScrollBar, &option, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
     QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, arrow.center());
 }
-inline void clickUp(QScrollBar* spin) { clickArrow(spin, true); }
-inline void clickDown(QScrollBar* spin) { clickArrow(spin, false); }
+inline void clickUp(QScrollBar* spin) {
+    clickArrow(spin, true);
+}
+inline void clickDown(QScrollBar* spin) {
+    clickArrow(spin, false);
+}
