@@ -54,6 +54,8 @@ public:
 
     QString Format(double value, QStringView pattern) const { return m_numbers.Format(value, pattern); }
     QString Format(Amount value, QStringView pattern) const { return m_numbers.Format(value, pattern); }
+    // The same formatting, for plain functions that write a page's numbers without the window.
+    const NumberFormat& numbers() const { return m_numbers; }
 
     Colour backColor() const { return m_colours.back(); }
     Desktop& desktop() const { return m_desktop; }

@@ -69,8 +69,5 @@ void BatteryPage::cmbBattRate_GotFocus() {
 void BatteryPage::calcChargeTime() {
     const Amount hours =
         chargeHours(capacityMah(f.vscrBattRating->value()), currentMa(f.vscrBattAmpRate->value()));
-    const FormatNumber format = [this](double value, QStringView pattern) {
-        return f.Format(value, pattern);
-    };
-    f.lblBatt[2]->setCaption(chargeTimeText(hoursAndMinutes(hours), format));
+    f.lblBatt[2]->setCaption(chargeTimeText(hoursAndMinutes(hours), f.numbers()));
 }

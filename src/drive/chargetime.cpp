@@ -15,18 +15,18 @@ HoursAndMinutes hoursAndMinutes(Amount hours) {
     return {wholeHours, minutesLeft.wholePart()};
 }
 
-QString chargeTimeText(HoursAndMinutes time, const FormatNumber& format) {
+QString chargeTimeText(HoursAndMinutes time, const NumberFormat& numbers) {
     QString hoursText;
     if (time.hours == 1)
         hoursText = QStringLiteral("1 Hour");
     else if (time.hours != 0)
-        hoursText = format(static_cast<double>(time.hours), u"#0") + QStringLiteral(" Hours");
+        hoursText = numbers.Format(static_cast<double>(time.hours), u"#0") + QStringLiteral(" Hours");
 
     QString minutesText;
     if (time.minutes == 1)
         minutesText = QStringLiteral("01 Minute");
     else if (time.minutes != 0)
-        minutesText = format(static_cast<double>(time.minutes), u"00") + QStringLiteral(" Minutes");
+        minutesText = numbers.Format(static_cast<double>(time.minutes), u"00") + QStringLiteral(" Minutes");
 
     if (!hoursText.isEmpty() && !minutesText.isEmpty())
         return hoursText + QStringLiteral(" and ") + minutesText;

@@ -3,11 +3,10 @@
 #pragma once
 
 #include "app/amount.h"
+#include "app/numberformat.h"
 
 #include <QString>
-#include <QStringView>
 #include <cstdint>
-#include <functional>
 
 // Hours to four decimals; every charge is reckoned at one and a half times the capacity.
 Amount chargeHours(int capacityMah, int currentMa);
@@ -18,8 +17,6 @@ struct HoursAndMinutes {
 };
 HoursAndMinutes hoursAndMinutes(Amount hours);
 
-// The window's Format, so the numbers of the text look like every other number it shows.
-using FormatNumber = std::function<QString(double value, QStringView pattern)>;
-
-// "1 Hour and 01 Minute", "15 Hours", "45 Minutes"; empty for no time at all.
-QString chargeTimeText(HoursAndMinutes time, const FormatNumber& format);
+// "1 Hour and 01 Minute", "15 Hours", "45 Minutes"; empty for no time at all. The numbers are
+// written as the window writes every other number.
+QString chargeTimeText(HoursAndMinutes time, const NumberFormat& numbers);

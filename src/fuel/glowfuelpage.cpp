@@ -141,7 +141,7 @@ void GlowFuelPage::showPercentageSum(int sum) {
 void GlowFuelPage::showActiveRow(int row, Amount volume) {
     // Before loading chooses a unit there is nothing to write the volumes in.
     if (const auto unit = volumeUnitAt(f.cmbVolumeGrads->listIndex())) {
-        const ComponentCaptions captions = componentCaptions(f, volume, *unit);
+        const ComponentCaptions captions = componentCaptions(f.numbers(), volume, *unit);
         f.lblVolumeOut[row]->setCaption(captions.first);
         f.lblVolumeOut2[row]->setCaption(captions.second);
     }

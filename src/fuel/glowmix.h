@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/amount.h"
+#include "app/numberformat.h"
 #include "fuel/volumeunits.h"
 
 #include <QString>
@@ -19,18 +20,5 @@ struct ComponentCaptions {
 // The ounce-to-gallon factor users have always seen: 16 oz must read 00.12, which 1/128 would not give.
 inline constexpr double fluidOuncesToGallons = 0.0078;
 
-// Numbers is whatever formats both doubles and amounts by pattern: the window, or a NumberFormat.
 // Fixed-point products stay fixed-point, so cubic centimetres and ounces never pick up binary error.
-template <typename Numbers>
-ComponentCaptions componentCaptions(const Numbers& numbers, Amount volume, VolumeUnit unit) {
-    switch (unit) {
-    case VolumeUnit::Litre:
-        return {numbers.Format(volume, u"0.00"), numbers.Format(volume * 1000, u"#,###")};
-    case VolumeUnit::UsFluidOunce:
-        return {numbers.Format(volume.toDouble() * fluidOuncesToGallons, u"00.00"),
-                numbers.Format(volume, u"#,##0.0")};
-    case VolumeUnit::UsGallon:
-        return {numbers.Format(volume, u"0.00"), numbers.Format(volume * 128, u"#,##0.00")};
-    }
-    return {};
-}
+ComponentCaptions componentCaptions(const NumberFormat& numbers, Amount volume, VolumeUnit unit);

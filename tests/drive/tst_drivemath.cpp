@@ -63,8 +63,7 @@ private slots:
         // The current's range runs from the C/10 rate's current to the 2C rate's.
         QCOMPARE(currentRangeFor(rating).max, *currentScrollForRate(rating, 100));
         QCOMPARE(currentRangeFor(rating).min, *currentScrollForRate(rating, 5));
-        const auto format = [](double v, QStringView pattern) { return NumberFormat{}.Format(v, pattern); };
-        QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), format), "caption");
+        QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), NumberFormat{}), "caption");
     }
 };
 
