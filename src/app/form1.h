@@ -2,8 +2,8 @@
 // loading, the page selector, Close and Calculator. The pages install their own handlers.
 #pragma once
 
-#include "app/amount.h"
-#include "app/numberformat.h"
+#include "numbers/amount.h"
+#include "numbers/numberformat.h"
 #include "platform/checkbox.h"
 #include "platform/colouring.h"
 #include "platform/droplist.h"

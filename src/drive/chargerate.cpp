@@ -1,7 +1,7 @@
 #include "drive/chargerate.h"
 
-#include "app/amount.h"
-#include "app/rounding.h"
+#include "numbers/amount.h"
+#include "numbers/rounding.h"
 
 CurrentRange currentRangeFor(int ratingScrollValue) {
     return {ratingScrollValue * 2, toScrollValue(4950.0 - (2000 - ratingScrollValue) / 10.0)};

@@ -2,8 +2,8 @@
 // words it.
 #pragma once
 
-#include "app/amount.h"
-#include "app/numberformat.h"
+#include "numbers/amount.h"
+#include "numbers/numberformat.h"
 
 #include <QString>
 #include <cstdint>

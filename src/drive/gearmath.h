@@ -2,7 +2,7 @@
 // reduction ratio, and either speed from the other through that ratio.
 #pragma once
 
-#include "app/amount.h"
+#include "numbers/amount.h"
 
 // Each spin button shows a constant minus its value, so that its up arrow raises the quantity.
 constexpr int engineTeeth(int scrollValue) {

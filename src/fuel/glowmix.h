@@ -2,8 +2,8 @@
 // that volume written in the two units whose columns the chosen unit shows.
 #pragma once
 
-#include "app/amount.h"
-#include "app/numberformat.h"
+#include "numbers/amount.h"
+#include "numbers/numberformat.h"
 #include "fuel/volumeunits.h"
 
 #include <QString>

@@ -1,5 +1,5 @@
 // The gear train's and the charge's arithmetic, with the numbers worded as the window shows them.
-#include "app/numberformat.h"
+#include "numbers/numberformat.h"
 #include "drive/chargerate.h"
 #include "drive/chargetime.h"
 #include "drive/gearmath.h"

@@ -1,6 +1,6 @@
 // The glow fuel page: a component's volume and captions alone, then in the window the mixes, the
 // additive's row, the focus looks, the empty page and a unit picked behind the premix page.
-#include "app/numberformat.h"
+#include "numbers/numberformat.h"
 #include "fuel/glowmix.h"
 #include "support/window.h"
 

@@ -1,6 +1,6 @@
 // Number text, half-to-even rounding and fixed-point amounts.
-#include "app/numberformat.h"
-#include "app/rounding.h"
+#include "numbers/numberformat.h"
+#include "numbers/rounding.h"
 
 #include <QTest>
 #include <limits>

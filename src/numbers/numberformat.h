@@ -2,7 +2,7 @@
 // Turns numbers into the text the window shows, from picture patterns over "0", "#", "," and ".",
 // with the separators of the user's locale.
 
-#include "app/amount.h"
+#include "numbers/amount.h"
 
 #include <QLocale>
 #include <QString>

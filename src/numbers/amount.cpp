@@ -1,6 +1,6 @@
-#include "app/amount.h"
+#include "numbers/amount.h"
 
-#include "app/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "app/numberformat.h"
+#include "numbers/numberformat.h"
 
 #include <algorithm>
 #include <charconv>
