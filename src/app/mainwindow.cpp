@@ -3,11 +3,13 @@
 #include "drive/batterypage.h"
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
+#include "fuel/premixpage.h"
 
 std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     auto form = std::make_unique<Form1>(desktop);
     // Each page connects its handlers here, before loading runs them.
     new GlowFuelPage(*form);
+    new PreMixPage(*form);
     new GearPage(*form);
     new BatteryPage(*form);
     return form;

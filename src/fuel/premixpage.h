@@ -1,0 +1,25 @@
+// The pre-mix page: a volume of petrol and a fuel-to-oil ratio, and the oil to add and the volume
+// of the mixture they give, recomputed on every change.
+#pragma once
+
+#include "app/form1.h"
+
+#include <QObject>
+
+class PreMixPage : public QObject {
+    Q_OBJECT
+public:
+    explicit PreMixPage(Form1& form);
+
+private:
+    void vscrPreInGas_Change();
+    void vscrPreInGas_GotFocus();
+    void vscrPreInGas_LostFocus();
+    void vscrPreInRatio_Change();
+    void vscrPreInRatio_GotFocus();
+    void vscrPreInRatio_LostFocus();
+
+    void calcPreMix();
+
+    Form1& f;
+};
