@@ -4,6 +4,7 @@
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
 #include "fuel/premixpage.h"
+#include "output/resultsoutput.h"
 
 std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     auto form = std::make_unique<Form1>(desktop);
@@ -12,5 +13,6 @@ std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     new PreMixPage(*form);
     new GearPage(*form);
     new BatteryPage(*form);
+    new ResultsOutput(*form);
     return form;
 }

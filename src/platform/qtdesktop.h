@@ -11,7 +11,18 @@ public:
     void messageBox(const QString& text, const QString& caption) override;
     std::optional<QLocale::MeasurementSystem> measurementSystem() override;
     QLocale numberLocale() override;
+
+    // Results output.
+    bool clearClipboard() override;
+    bool setClipboardText(const QString& text) override;
+    QString programFolder() override;
+    QString userFolder() override;
+    bool writeFile(const QString& path, const QByteArray& contents) override;
+    bool startPrinting(const QString& path, QObject* receiver, std::function<void()> failed) override;
 };
+
+// Writes a file through a temporary one that replaces it only once complete, creating its folder.
+bool writeFileCompletely(const QString& path, const QByteArray& contents);
 
 // The programs that stand in for a Windows command line on this platform, most wanted first.
 QStringList standInsFor(const QString& commandLine);

@@ -1,0 +1,53 @@
+#include "output/resultsreport.h"
+
+namespace {
+
+const QString lineBreak = QStringLiteral("\r\n");
+const QString ruleLine = QString(10, u'~');
+constexpr int zeroPercentValue = 100;
+constexpr int otherAdditive = 4;
+
+QString glowFuelReport(const Form1& f) {
+    const QString emptyLine = lineBreak + lineBreak;
+    QString report = QStringLiteral("For total Glow Fuel volume of ") + f.lblTotalVol->caption() + emptyLine +
+                     ruleLine + emptyLine;
+    for (int i = 0; i < int(f.vscrInPercent.size()); ++i) {
+        if (f.vscrInPercent[i]->value() == zeroPercentValue)
+            continue;
+        // The additive goes by the name the user gave it, never by its row's caption.
+        const QString name = i == otherAdditive ? f.txtOther->text() : f.Label1[i]->caption();
+        report += f.lblPercentIn[i]->caption() + u' ' + name + QStringLiteral(" = ") +
+                  f.lblVolumeOut[i]->caption() + u' ' + f.lblOut1[0]->caption() + QStringLiteral(" or ") +
+                  f.lblVolumeOut2[i]->caption() + u' ' + f.lblOut1[1]->caption() + emptyLine;
+    }
+    return report + ruleLine + emptyLine + f.lblOilTotal->caption();
+}
+
+QString preMixReport(const Form1& f) {
+    const QStringList lines{
+        QStringLiteral("For Pre-Mix Fuel ratio of ") + f.lblPreRatio->caption(),
+        QString(),
+        ruleLine,
+        QStringLiteral("Lube Oil = ") + f.lblPreVolumeOut2[0]->caption() + QStringLiteral(" (") +
+            f.lblPreVolumeOut2[1]->caption() + u')',
+        QStringLiteral("Gasoline / Petrol = ") + f.lblPreGasVol->caption(),
+        QString(),
+        f.lblTotPreVol->caption(),
+        QString(),
+        ruleLine,
+    };
+    return lines.join(lineBreak) + lineBreak;
+}
+
+} // namespace
+
+QString buildResultsReport(const Form1& f) {
+    switch (f.cmbFuelType->listIndex()) {
+    case 0:
+        return glowFuelReport(f);
+    case 1:
+        return preMixReport(f);
+    default:
+        return {};
+    }
+}
