@@ -8,6 +8,7 @@ e2e_pids=() # stopped on exit
 e2e_app_pid=""
 e2e_win=""
 e2e_last_signature=""
+e2e_launcher=() # a command that e2e_begin starts the program through, e.g. setpriv or env
 title="Rotorix (v1.2.0)"
 
 e2e_fail() {
@@ -46,7 +47,7 @@ e2e_begin() {
     [[ -s $e2e_tmp/display ]] || e2e_fail "Xvfb did not start"
     export DISPLAY=":$(cat "$e2e_tmp/display")"
     unset WAYLAND_DISPLAY
-    QT_QPA_PLATFORM=xcb "$program" >"$e2e_tmp/app.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb "${e2e_launcher[@]}" "$program" >"$e2e_tmp/app.log" 2>&1 &
     e2e_app_pid=$!
     for ((i = 0; i < 20; i++)); do
         e2e_win=$(timeout 1 xdotool search --sync --onlyvisible --name "^Rotorix " | head -n 1) || true
@@ -93,4 +94,85 @@ e2e_end() {
     wait "$e2e_app_pid" || status=$?
     e2e_app_pid=""
     ((status == 0)) || e2e_fail "program exited with status $status"
+}
+
+# Waits up to 10 s for the clipboard to serve TARGET (UTF8_STRING, STRING) exactly as the bytes in
+# FILE; the program keeps serving it, since an X11 clipboard lives in the program that set it.
+e2e_expect_clipboard() {
+    local target=$1 expected=$2 got=$e2e_tmp/clipboard i
+    for ((i = 0; i < 100; i++)); do
+        timeout 2 xclip -selection clipboard -o -t "$target" >"$got" 2>/dev/null || true
+        cmp -s "$got" "$expected" && return 0
+        sleep 0.1
+    done
+    diff <(od -c "$expected") <(od -c "$got") >&2 || true
+    e2e_fail "the clipboard's $target is not the bytes of $expected"
+}
+
+# Waits up to 10 s for FILE to exist and be complete (its size steady), else fails with WHAT.
+e2e_wait_file() {
+    local file=$1 what=$2 i size=-1
+    for ((i = 0; i < 100; i++)); do
+        if [[ -s $file && $(stat -c %s "$file") == "$size" ]]; then return 0; fi
+        [[ ! -e $file ]] || size=$(stat -c %s "$file")
+        sleep 0.1
+    done
+    e2e_fail "$what"
+}
+
+# Starts a private CUPS scheduler on a socket under DIR, touching nothing of the machine's, with a
+# default raw queue whose backend copies every job to DIR/out/job-N. Sets CUPS_SERVER for lp.
+# The scheduler runs jobs as lp, so DIR must be reachable by lp; it is stopped on exit.
+e2e_cups_start() {
+    local dir=$1 i
+    mkdir -p "$dir"/{spool,cache,state,log,tmp,bin/backend,out}
+    chmod 755 "$dir" "$dir/bin" "$dir/bin/backend"
+    chown lp:lp "$dir/out" "$dir/tmp" "$dir/spool" && chmod 770 "$dir/out"
+    ln -s /usr/lib/cups/daemon "$dir/bin/daemon"
+    cat >"$dir/bin/backend/capture" <<'BACKEND'
+#!/bin/sh
+# capture:/FOLDER: a job's bytes land in FOLDER/job-N, written aside and then put in place.
+[ $# -eq 0 ] && { echo 'direct capture "Unknown" "Test capture"'; exit 0; }
+out=${DEVICE_URI#capture:}
+if [ $# -ge 6 ]; then cat "$6"; else cat; fi >"$out/.job-$1" && mv "$out/.job-$1" "$out/job-$1"
+BACKEND
+    chmod 755 "$dir/bin/backend/capture"
+    cat >"$dir/cupsd.conf" <<CONF
+Listen $dir/cups.sock
+LogLevel warn
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+    cat >"$dir/cups-files.conf" <<CONF
+ServerRoot $dir
+ServerBin $dir/bin
+RequestRoot $dir/spool
+CacheDir $dir/cache
+StateDir $dir/state
+TempDir $dir/tmp
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+User lp
+Group lp
+CONF
+    cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+    e2e_pids+=($!)
+    export CUPS_SERVER=$dir/cups.sock
+    for ((i = 0; i < 100; i++)); do lpstat -r >/dev/null 2>&1 && break || sleep 0.1; done
+    lpstat -r >/dev/null 2>&1 || e2e_fail "the private CUPS scheduler did not start: $(cat "$dir/log/"*)"
+    lpadmin -p capture -E -v "capture:$dir/out" -m raw 2>/dev/null || e2e_fail "could not create the capture queue"
+    lpadmin -d capture || e2e_fail "could not make the capture queue the default"
+}
+
+# Presses a key for KEYSYM (EuroSign, Greek_OMEGA) that the keyboard map lacks: it first gets a
+# spare key code of its own, so the program holds the new map before the key arrives.
+e2e_key_unmapped() {
+    local keysym=$1 spare
+    spare=$(xmodmap -pke | awk 'NF == 3 && !spare { spare = $2 } END { print spare }')
+    [[ -n $spare ]] || e2e_fail "no spare key code for $keysym"
+    xmodmap -e "keycode $spare = $keysym" || e2e_fail "xmodmap could not map $keysym"
+    e2e_key "$keysym"
 }

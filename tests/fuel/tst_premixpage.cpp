@@ -82,6 +82,27 @@ private slots:
         clickTo(f->vscrPreInRatio, 100, ratio);
         QTEST(page(*f), "shown");
     }
+    void widestCaptionsFit_data() {
+        QTest::addColumn<int>("unit");
+        QTest::newRow("litres") << 0;
+        QTest::newRow("ounces") << 1;
+        QTest::newRow("gallons") << 2;
+    }
+    void widestCaptionsFit() {
+        QFETCH(int, unit);
+        FakeDesktop desktop;
+        desktop.locale = QLocale("de_DE");
+        const auto f = showWindow(desktop);
+        QTest::keyClick(f->cmbFuelType, Qt::Key_Down);
+        pickUnit(*f, unit);
+        f->vscrPreInGas->setValue(1);
+        f->vscrPreInRatio->setValue(99); // 1 : 1, the most oil
+        for (const Label* label : {f->lblPreGasVol, f->lblPreRatio, f->lblPreVolumeOut2[0],
+                                   f->lblPreVolumeOut2[1], f->lblTotPreVol})
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <=
+                         label->contentsRect().width(),
+                     qPrintable(label->caption()));
+    }
     void focusLooks() {
         FakeDesktop desktop;
         const auto f = showWindow(desktop);
