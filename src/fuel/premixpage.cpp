@@ -24,10 +24,14 @@ PreMixPage::PreMixPage(Form1& form)
 }
 
 void PreMixPage::vscrPreInGas_Change() {
+    showGasVolume();
+    calcPreMix();
+}
+
+void PreMixPage::showGasVolume() {
     const int value = f.vscrPreInGas->value();
     const QString& unitName = value > largestPluralValue ? f.volUnitSingular : f.volUnitPlural;
     f.lblPreGasVol->setCaption(QString::number(gasBase - value) + u' ' + unitName);
-    calcPreMix();
 }
 
 void PreMixPage::vscrPreInGas_GotFocus() {
@@ -41,6 +45,9 @@ void PreMixPage::vscrPreInGas_LostFocus() {
 void PreMixPage::vscrPreInRatio_Change() {
     f.lblPreRatio->setCaption(QString::number(ratioBase - f.vscrPreInRatio->value()) +
                               QStringLiteral(" : 1"));
+    // A unit picked while the glow fuel page was in front has not reached the petrol's caption yet;
+    // the oil and total are about to be worked in that unit, so the petrol must name it too.
+    showGasVolume();
     calcPreMix();
 }
 

@@ -19,6 +19,7 @@ private:
     void vscrPreInRatio_GotFocus();
     void vscrPreInRatio_LostFocus();
 
+    void showGasVolume();
     void calcPreMix();
 
     Form1& f;

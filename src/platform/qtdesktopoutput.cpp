@@ -40,8 +40,10 @@ QProcess* printCommandFor(const QString& path) {
     process->setProgram(lp);
     process->setArguments({path});
 #endif
+    // lp's receipt is of no use here, and a closed output must not make it fail; its errors are kept.
     process->setStandardInputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     return process;
 }
 

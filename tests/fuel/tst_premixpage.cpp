@@ -128,6 +128,10 @@ private slots:
         QCOMPARE(page(*f), loaded);
         QTest::keyClick(f->cmbFuelType, Qt::Key_Down);
         QCOMPARE(page(*f), loaded);
+        clickUp(f->vscrPreInRatio); // the oil is worked in gallons now, and the petrol says so
+        QCOMPARE(page(*f), "10 US Gallons | 26 : 1 | 49.23 US Fluid Oz | 1,455.93 CC / ml | "
+                           "Total volume = 10.385 US Gallons");
+        clickDown(f->vscrPreInRatio);
         pickUnit(*f, 1);
         QCOMPARE(page(*f), "10 US Fluid Oz's | 25 : 1 | 0.40 US Fluid Oz | 11.83 CC / ml | "
                            "Total volume = 10.400 US Fluid Oz's");
