@@ -178,19 +178,19 @@ e2e_key_unmapped() {
 }
 
 # Waits for a message box (a window titled just "Rotorix"), keeps a screenshot of it in FILE, closes
-# it with Return and gives the window the keyboard back.
+# it with KEY (Return unless given) and gives the window, which must still be there, the keyboard back.
 e2e_expect_message() {
-    local file=$1 box window=$e2e_win i
+    local file=$1 key=${2:-Return} box window=$e2e_win i
     box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Rotorix$' | head -n 1) || true
     [[ -n $box ]] || e2e_fail "no message box appeared for $file"
     e2e_win=$box
     e2e_screenshot "$file"
     e2e_win=$window
     timeout 5 xdotool windowfocus --sync "$box" || e2e_fail "could not focus the message box"
-    xdotool key Return
+    xdotool key "$key"
     for ((i = 0; i < 100; i++)); do
         xdotool search --onlyvisible --name '^Rotorix$' >/dev/null 2>&1 && sleep 0.1 || break
     done
-    xdotool search --onlyvisible --name '^Rotorix$' >/dev/null 2>&1 && e2e_fail "Return did not close the message box"
+    xdotool search --onlyvisible --name '^Rotorix$' >/dev/null 2>&1 && e2e_fail "$key did not close the message box"
     timeout 5 xdotool windowfocus --sync "$e2e_win" || e2e_fail "could not focus the window again"
 }

@@ -88,7 +88,7 @@ lpfails)
     e2e_launcher=(env CUPS_SERVER="$e2e_tmp/no-scheduler.sock")
     e2e_begin "$bin/rotorix" "$shots"
     e2e_key Down alt+p
-    e2e_expect_message "$shots/print-lpfails.png"
+    e2e_expect_message "$shots/print-lpfails.png" Escape # closes the message, not the window
     same "$bin/prlog.txt" "$e2e_tmp/litres" ;;
 closing)
     : >"$e2e_tmp/go"
