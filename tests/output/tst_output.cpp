@@ -141,13 +141,6 @@ private slots:
         if (printed != "-")
             QCOMPARE(contentsOf(path), (preMixReport + "\r\n").toUtf8());
     }
-    void failureAfterTheWindowClosedIsDropped() {
-        showPreMix();
-        print();
-        f.reset();
-        desktop.endPrintWithError();
-        QCOMPARE(desktop.messages, QStringList());
-    }
     void addBackslash_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
