@@ -24,6 +24,7 @@ report() {
 report '400.00 CC / ml (13.53 US Fluid Oz)' '10 Litres' '10.400 Litres' >"$e2e_tmp/litres"
 # A print command that records that it started, then, after $1, the file it was given.
 fake_lp() {
+    # shellcheck disable=SC2016 # "$1" is the fake lp's own argument
     printf '#!/bin/sh\necho "$1" >%q/started\n%s\ncp "$1" %q/printed.tmp && mv %q/printed.tmp %q/printed\n' \
         "$e2e_tmp" "$1" "$e2e_tmp" "$e2e_tmp" "$e2e_tmp" >"$e2e_tmp/fake/lp"
     chmod 755 "$e2e_tmp/fake/lp"
