@@ -136,6 +136,9 @@ public:
     };
     const std::vector<Entry>& controls() const { return m_controls; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     using Name = ControlName;
     using Design = ControlDesign;

@@ -3,6 +3,7 @@
 #include "platform/qtdesktop.h"
 #include "support/window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QSet>
 #include <QSignalSpy>
@@ -24,6 +25,8 @@ private slots:
     void tabCycleVisitsThePageInputs();
     void calculatorStartsOrSaysItCannot();
     void keysPressTheirButtons();
+    void escapeClosesAnOpenListFirst_data();
+    void escapeClosesAnOpenListFirst();
 };
 
 namespace {
@@ -255,6 +258,37 @@ void TestForm1::keysPressTheirButtons() {
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!form->isVisible());
+}
+
+void TestForm1::escapeClosesAnOpenListFirst_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("page selector") << 0 << "cmbFuelType";
+    QTest::newRow("unit list") << 0 << "cmbVolumeGrads";
+    QTest::newRow("charge rates") << 2 << "cmbBattRate";
+}
+
+void TestForm1::escapeClosesAnOpenListFirst() {
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    FakeDesktop desktop;
+    auto form = showWindow(desktop);
+    form->cmbFuelType->setListIndex(page);
+    auto* combo = static_cast<DropDownList*>(control(*form, list));
+    combo->setFocus();
+    const int before = combo->listIndex();
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    // The highlight moves, but only Enter or a click would pick the item.
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(form->isVisible());
+    QCOMPARE(combo->listIndex(), before);
+    QCOMPARE(QApplication::focusWidget(), combo);
+    // With the list closed, Escape is Close again.
+    QTest::keyClick(combo, Qt::Key_Escape);
     QTRY_VERIFY(!form->isVisible());
 }
 

@@ -94,3 +94,20 @@ e2e_end() {
     e2e_app_pid=""
     ((status == 0)) || e2e_fail "program exited with status $status"
 }
+
+# e2e_click X Y: moves the pointer to a point of the window (its own pixels) and clicks there.
+e2e_click() {
+    xdotool mousemove --window "$e2e_win" "$1" "$2" click 1 || e2e_fail "xdotool could not click at $1,$2"
+}
+
+# e2e_wait_popups N: waits until the program shows N windows besides its own (open lists).
+e2e_wait_popups() {
+    local i count
+    for ((i = 0; i < 50; i++)); do
+        count=$(xdotool search --onlyvisible --pid "$e2e_app_pid" 2>/dev/null | grep -cvx "$e2e_win") || true
+        ((count == $1)) && return 0
+        e2e_running "$e2e_app_pid" || e2e_fail "program ended while waiting for $1 open lists"
+        sleep 0.1
+    done
+    e2e_fail "expected $1 open lists, the program shows $count"
+}
