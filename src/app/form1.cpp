@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMouseEvent>
+#include <QtMath>
 #include <algorithm>
 
 namespace {
@@ -58,6 +60,7 @@ Form1::Form1(Desktop& desktop)
     createControls();
     stackLabelsUnderControls();
     orderTabStops();
+    setMouseTracking(true);
 
     connect(cmbFuelType, &DropDownList::click, this, &Form1::cmbFuelType_Click);
     connect(cmdClose, &QPushButton::clicked, this, &Form1::cmdClose_Click);
@@ -73,6 +76,15 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    // Moves a control ignored climb up to the window; only the bare surface counts as the window's.
+    const QPointF at = event->position();
+    if (childAt(QPoint(qFloor(at.x()), qFloor(at.y()))))
+        return;
+    emit mouseMove(event->buttons(), event->modifiers(), float(at.x() * twipsPerPixel),
+                   float(at.y() * twipsPerPixel));
 }
 
 void Form1::Show() {

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QUrl>
 #include <optional>
 
 enum class WindowStyle { Normal = 1, MinimizedWithFocus = 2 };
@@ -21,4 +22,8 @@ public:
     virtual std::optional<QLocale::MeasurementSystem> measurementSystem() = 0;
     // The locale whose decimal and grouping separators numbers are shown with.
     virtual QLocale numberLocale() = 0;
+
+    // Web addresses.
+    // Hands an address to the desktop's handler for it; false when no handler took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };

@@ -11,6 +11,7 @@ public:
     void messageBox(const QString& text, const QString& caption) override;
     std::optional<QLocale::MeasurementSystem> measurementSystem() override;
     QLocale numberLocale() override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // The programs that stand in for a Windows command line on this platform, most wanted first.

@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin "$@"
-bare_x=150 bare_y=470 # window surface between the credit labels and the buttons
+bare_x=140 bare_y=456 # window surface between the credit labels and the buttons
 
 # dismiss NAME X Y: the focused list at X,Y opened by a click, its highlight moved, then Escape.
 dismiss() {

@@ -28,4 +28,12 @@ public:
     }
     std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
     QLocale numberLocale() override { return locale; }
+
+    // Web addresses: recorded, and opened or refused on request.
+    bool urlsOpen = true;
+    QList<QUrl> openedUrls;
+    bool openUrl(const QUrl& url) override {
+        openedUrls << url;
+        return urlsOpen;
+    }
 };
