@@ -120,7 +120,7 @@ void TestForm1::loadsCaptionListsAndInputsInOrder() {
                                "vscrInPercent(0)=100", "vscrInPercent(1)=100", "vscrInPercent(2)=100",
                                "vscrInPercent(3)=100", "vscrInPercent(4)=100", "vscrConvGRatio(0)=7",
                                "vscrConvGRatio(1)=54", "vscrBattRating=0", "vscrConvGRpm(0)=40"}));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Rotorix (v1.2.0)"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Rotorix (v" ROTORIX_VERSION ")"));
     QStringList rates;
     for (int i = 0; i < form->cmbBattRate->listCount(); ++i)
         rates << form->cmbBattRate->itemText(i) + '=' + QString::number(form->cmbBattRate->itemData(i));

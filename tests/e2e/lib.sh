@@ -8,7 +8,7 @@ e2e_pids=() # stopped on exit
 e2e_app_pid=""
 e2e_win=""
 e2e_last_signature=""
-title="Rotorix (v1.2.0)"
+title="Rotorix (v${ROTORIX_VERSION:?the project version, set by CTest})"
 
 e2e_fail() {
     echo "FAIL: $*" >&2
