@@ -4,7 +4,8 @@
 
 rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core)
-rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick python3 libxfixes3)
+rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick python3 libxfixes3
+    python3-pyatspi at-spi2-core dbus-daemon)
 # The .deb (cpack with dpkg-shlibdeps) and the validators of the desktop entry and the metadata.
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/accessiblenames.h"
 #include "app/creditlink.h"
 #include "drive/batterypage.h"
 #include "drive/gearpage.h"
@@ -12,5 +13,6 @@ std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     new GearPage(*form);
     new BatteryPage(*form);
     new CreditLink(*form);
+    nameInputsAfterTheirLabels(*form);
     return form;
 }
