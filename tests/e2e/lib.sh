@@ -34,13 +34,15 @@ e2e_running() {
 }
 
 # Starts a private X server (it picks a free display itself), then the program, and waits for its
-# window, which must have the fixed client area of 314 x 479 and the keyboard focus.
+# window, which must have the fixed client area of 314 x 479 and the keyboard focus. With
+# QT_SCALE_FACTOR set, the area is that many times larger; e2e_screen sets the screen's size.
 e2e_begin() {
-    local program=$1 i info
+    local program=$1 i info scale=${QT_SCALE_FACTOR:-1}
+    local width=$((314 * scale)) height=$((479 * scale))
     [[ -x $program ]] || e2e_fail "program '$program' is missing or not executable"
     shots=$2
     mkdir -p "$shots"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$e2e_tmp/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${e2e_screen:-1024x768x24}" -nolisten tcp 3>"$e2e_tmp/display" >/dev/null 2>&1 &
     e2e_pids+=($!)
     for ((i = 0; i < 100; i++)); do [[ -s $e2e_tmp/display ]] && break || sleep 0.1; done
     [[ -s $e2e_tmp/display ]] || e2e_fail "Xvfb did not start"
@@ -57,8 +59,9 @@ e2e_begin() {
     [[ $(xdotool getwindowname "$e2e_win") == "$title" ]] || e2e_fail "title is not '$title'"
     # No window manager, so no frame: the X window's size is the client area.
     info=$(xwininfo -id "$e2e_win")
-    grep -q "Width: 314" <<<"$info" && grep -q "Height: 479" <<<"$info" || e2e_fail "client area is not 314 x 479"
-    xprop -id "$e2e_win" WM_NORMAL_HINTS | grep -q "maximum size: 314 by 479" || e2e_fail "window is resizable"
+    grep -q "Width: $width\$" <<<"$info" && grep -q "Height: $height\$" <<<"$info" ||
+        e2e_fail "client area is not $width x $height"
+    xprop -id "$e2e_win" WM_NORMAL_HINTS | grep -q "maximum size: $width by $height" || e2e_fail "window is resizable"
     timeout 5 xdotool windowfocus --sync "$e2e_win" || e2e_fail "could not focus the window"
     e2e_screenshot "$e2e_tmp/opened.png"
 }
