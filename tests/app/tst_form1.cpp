@@ -27,6 +27,8 @@ private slots:
     void keysPressTheirButtons();
     void escapeClosesAnOpenListFirst_data();
     void escapeClosesAnOpenListFirst();
+    void escapeClosesFromAnyInput_data();
+    void escapeClosesFromAnyInput();
 };
 
 namespace {
@@ -289,6 +291,27 @@ void TestForm1::escapeClosesAnOpenListFirst() {
     QCOMPARE(QApplication::focusWidget(), combo);
     // With the list closed, Escape is Close again.
     QTest::keyClick(combo, Qt::Key_Escape);
+    QTRY_VERIFY(!form->isVisible());
+}
+
+void TestForm1::escapeClosesFromAnyInput_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("spin button") << 0 << "vscrTotVol";
+    QTest::newRow("closed list") << 2 << "cmbBattRate";
+    QTest::newRow("text box") << 3 << "txtConvLen(0)";
+    QTest::newRow("button") << 0 << "cmdCalc";
+}
+
+void TestForm1::escapeClosesFromAnyInput() {
+    QFETCH(int, page);
+    QFETCH(QString, input);
+    FakeDesktop desktop;
+    auto form = showWindow(desktop);
+    form->cmbFuelType->setListIndex(page);
+    QWidget* focused = control(*form, input);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Escape);
     QTRY_VERIFY(!form->isVisible());
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Escape on each open drop-down list closes only the list: the window stays, looking exactly as
-# before the list opened (same item, same focus); with no list open, Escape ends the program.
+# before the list opened (same item, same focus); the access keys wait while a list is open; with
+# no list open, Escape ends the program.
 #   Usage: escape.sh PROGRAM SCREENSHOT_DIR
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -22,6 +23,13 @@ dismiss() {
 }
 
 dismiss selector 164 18
+e2e_click 164 18
+e2e_wait_popups 1
+xdotool key alt+c alt+o alt+p
+e2e_wait_popups 1
+e2e_running "$e2e_app_pid" || e2e_fail "an access key ended the program while a list was open"
+xdotool key Escape
+e2e_wait_popups 0
 e2e_key Tab
 dismiss units 184 42
 e2e_key shift+Tab Down Down Tab Tab Tab Tab Tab Tab Tab # the drive page, on to its charge rates
