@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotorix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    QApplication::setApplicationVersion(QStringLiteral(ROTORIX_VERSION));
     mdlStart::Main();
     return QApplication::exec();
 }

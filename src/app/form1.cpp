@@ -4,8 +4,10 @@
 #include "platform/desktop.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
-#include <QShortcut>
+#include <QMouseEvent>
+#include <QtMath>
 #include <algorithm>
 
 namespace {
@@ -58,13 +60,31 @@ Form1::Form1(Desktop& desktop)
     createControls();
     stackLabelsUnderControls();
     orderTabStops();
+    setMouseTracking(true);
 
     connect(cmbFuelType, &DropDownList::click, this, &Form1::cmbFuelType_Click);
     connect(cmdClose, &QPushButton::clicked, this, &Form1::cmdClose_Click);
     connect(cmdCalc, &QPushButton::clicked, this, &Form1::cmdCalc_Click);
-    // Close is the window's cancel button.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdClose,
-            &QPushButton::click);
+}
+
+// Close is the window's cancel button, the way a dialog has one: Escape reaches the window only
+// when the focused control had no use for it. An open list is a popup that takes Escape first and
+// only closes itself; a window-wide shortcut would have fired before it and ended the program.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && cmdClose->isEnabled()) {
+        cmdClose->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    // Moves a control ignored climb up to the window; only the bare surface counts as the window's.
+    const QPointF at = event->position();
+    if (childAt(QPoint(qFloor(at.x()), qFloor(at.y()))))
+        return;
+    emit mouseMove(event->buttons(), event->modifiers(), float(at.x() * twipsPerPixel),
+                   float(at.y() * twipsPerPixel));
 }
 
 void Form1::Show() {

@@ -136,6 +136,15 @@ public:
     };
     const std::vector<Entry>& controls() const { return m_controls; }
 
+signals:
+    // The pointer moved over the window's own surface, over no control; X and Y in twips from the
+    // top-left corner of the client area.
+    void mouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
     using Name = ControlName;
     using Design = ControlDesign;

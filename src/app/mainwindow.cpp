@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/accessiblenames.h"
+#include "app/creditlink.h"
 #include "drive/batterypage.h"
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
@@ -14,5 +16,7 @@ std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     new GearPage(*form);
     new BatteryPage(*form);
     new ResultsOutput(*form);
+    new CreditLink(*form);
+    nameInputsAfterTheirLabels(*form);
     return form;
 }

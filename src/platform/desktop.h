@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <optional>
 
@@ -40,4 +41,7 @@ public:
     // Starts the system's print command on a file and returns at once: false when it could not be
     // started. When the command later ends with an error, `failed` runs, unless `receiver` is gone.
     virtual bool startPrinting(const QString& path, QObject* receiver, std::function<void()> failed) = 0;
+    // Web addresses.
+    // Hands an address to the desktop's handler for it; false when no handler took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };

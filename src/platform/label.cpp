@@ -1,5 +1,14 @@
 #include "platform/label.h"
 
+#include <QMouseEvent>
+
+namespace {
+
+// Mouse positions are reported in twips, as the window's layout is written: 15 to a pixel.
+constexpr float twipsPerPixel = 15.0F;
+
+} // namespace
+
 Label::Label(QWidget* parent)
     : QLabel(parent)
     , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText) {
@@ -7,6 +16,8 @@ Label::Label(QWidget* parent)
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A label reports every move over it, and so keeps the move from reaching the window below.
+    setMouseTracking(true);
 }
 
 void Label::setCaption(const QString& caption) {
@@ -34,4 +45,42 @@ void Label::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;
     if (autoSize)
         adjustSize();
+}
+
+void Label::setFontUnderline(bool underline) {
+    QFont f = font();
+    f.setUnderline(underline);
+    setFont(f);
+}
+
+void Label::setMousePointer(int pointer) {
+    m_mousePointer = pointer;
+    if (pointer == 99)
+        setCursor(m_mouseIcon);
+    else
+        unsetCursor();
+}
+
+void Label::setMouseIcon(const QCursor& icon) {
+    m_mouseIcon = icon;
+    setMousePointer(m_mousePointer);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    m_pressed = false;
+    event->accept();
+    if (clicked)
+        emit click();
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPointF at = event->position() * twipsPerPixel;
+    emit mouseMove(event->buttons(), event->modifiers(), float(at.x()), float(at.y()));
 }

@@ -4,6 +4,7 @@
 
 #include "platform/colouring.h"
 
+#include <QCursor>
 #include <QLabel>
 
 class Label : public QLabel {
@@ -25,7 +26,29 @@ public:
     // The label's size follows its caption.
     void setAutoSize(bool autoSize);
 
+    bool fontUnderline() const { return font().underline(); }
+    void setFontUnderline(bool underline);
+    // 0 shows the default arrow, 99 the label's mouse icon.
+    int mousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+    void setMouseIcon(const QCursor& icon);
+
+signals:
+    // A left press and release over the label.
+    void click();
+    // The pointer moved over the label, with or without a button held; X and Y in twips from the
+    // label's top-left corner.
+    void mouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
     Colouring m_colours;
     bool m_autoSize = false;
+    int m_mousePointer = 0;
+    QCursor m_mouseIcon;
+    bool m_pressed = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/qtdesktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -77,4 +78,8 @@ std::optional<QLocale::MeasurementSystem> QtDesktop::measurementSystem() {
 
 QLocale QtDesktop::numberLocale() {
     return QLocale::system();
+}
+
+bool QtDesktop::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

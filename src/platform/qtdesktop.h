@@ -19,6 +19,7 @@ public:
     QString userFolder() override;
     bool writeFile(const QString& path, const QByteArray& contents) override;
     bool startPrinting(const QString& path, QObject* receiver, std::function<void()> failed) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // Writes a file through a temporary one that replaces it only once complete, creating its folder.

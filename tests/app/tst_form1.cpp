@@ -3,6 +3,7 @@
 #include "platform/qtdesktop.h"
 #include "support/window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QSet>
 #include <QSignalSpy>
@@ -24,6 +25,10 @@ private slots:
     void tabCycleVisitsThePageInputs();
     void calculatorStartsOrSaysItCannot();
     void keysPressTheirButtons();
+    void escapeClosesAnOpenListFirst_data();
+    void escapeClosesAnOpenListFirst();
+    void escapeClosesFromAnyInput_data();
+    void escapeClosesFromAnyInput();
 };
 
 namespace {
@@ -117,7 +122,7 @@ void TestForm1::loadsCaptionListsAndInputsInOrder() {
                                "vscrInPercent(0)=100", "vscrInPercent(1)=100", "vscrInPercent(2)=100",
                                "vscrInPercent(3)=100", "vscrInPercent(4)=100", "vscrConvGRatio(0)=7",
                                "vscrConvGRatio(1)=54", "vscrBattRating=0", "vscrConvGRpm(0)=40"}));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Rotorix (v1.2.0)"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Rotorix (v" ROTORIX_VERSION ")"));
     QStringList rates;
     for (int i = 0; i < form->cmbBattRate->listCount(); ++i)
         rates << form->cmbBattRate->itemText(i) + '=' + QString::number(form->cmbBattRate->itemData(i));
@@ -255,6 +260,58 @@ void TestForm1::keysPressTheirButtons() {
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!form->isVisible());
+}
+
+void TestForm1::escapeClosesAnOpenListFirst_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("page selector") << 0 << "cmbFuelType";
+    QTest::newRow("unit list") << 0 << "cmbVolumeGrads";
+    QTest::newRow("charge rates") << 2 << "cmbBattRate";
+}
+
+void TestForm1::escapeClosesAnOpenListFirst() {
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    FakeDesktop desktop;
+    auto form = showWindow(desktop);
+    form->cmbFuelType->setListIndex(page);
+    auto* combo = static_cast<DropDownList*>(control(*form, list));
+    combo->setFocus();
+    const int before = combo->listIndex();
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    // The highlight moves, but only Enter or a click would pick the item.
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(form->isVisible());
+    QCOMPARE(combo->listIndex(), before);
+    QCOMPARE(QApplication::focusWidget(), combo);
+    // With the list closed, Escape is Close again.
+    QTest::keyClick(combo, Qt::Key_Escape);
+    QTRY_VERIFY(!form->isVisible());
+}
+
+void TestForm1::escapeClosesFromAnyInput_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("spin button") << 0 << "vscrTotVol";
+    QTest::newRow("closed list") << 2 << "cmbBattRate";
+    QTest::newRow("text box") << 3 << "txtConvLen(0)";
+    QTest::newRow("button") << 0 << "cmdCalc";
+}
+
+void TestForm1::escapeClosesFromAnyInput() {
+    QFETCH(int, page);
+    QFETCH(QString, input);
+    FakeDesktop desktop;
+    auto form = showWindow(desktop);
+    form->cmbFuelType->setListIndex(page);
+    QWidget* focused = control(*form, input);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Escape);
     QTRY_VERIFY(!form->isVisible());
 }
 

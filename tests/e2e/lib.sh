@@ -9,7 +9,7 @@ e2e_app_pid=""
 e2e_win=""
 e2e_last_signature=""
 e2e_launcher=() # a command that e2e_begin starts the program through, e.g. setpriv or env
-title="Rotorix (v1.2.0)"
+title="Rotorix (v${ROTORIX_VERSION:?the project version, set by CTest})"
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -35,13 +35,15 @@ e2e_running() {
 }
 
 # Starts a private X server (it picks a free display itself), then the program, and waits for its
-# window, which must have the fixed client area of 314 x 479 and the keyboard focus.
+# window, which must have the fixed client area of 314 x 479 and the keyboard focus. With
+# QT_SCALE_FACTOR set, the area is that many times larger; e2e_screen sets the screen's size.
 e2e_begin() {
-    local program=$1 i info
+    local program=$1 i info scale=${QT_SCALE_FACTOR:-1}
+    local width=$((314 * scale)) height=$((479 * scale))
     [[ -x $program ]] || e2e_fail "program '$program' is missing or not executable"
     shots=$2
     mkdir -p "$shots"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$e2e_tmp/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${e2e_screen:-1024x768x24}" -nolisten tcp 3>"$e2e_tmp/display" >/dev/null 2>&1 &
     e2e_pids+=($!)
     for ((i = 0; i < 100; i++)); do [[ -s $e2e_tmp/display ]] && break || sleep 0.1; done
     [[ -s $e2e_tmp/display ]] || e2e_fail "Xvfb did not start"
@@ -58,8 +60,9 @@ e2e_begin() {
     [[ $(xdotool getwindowname "$e2e_win") == "$title" ]] || e2e_fail "title is not '$title'"
     # No window manager, so no frame: the X window's size is the client area.
     info=$(xwininfo -id "$e2e_win")
-    grep -q "Width: 314" <<<"$info" && grep -q "Height: 479" <<<"$info" || e2e_fail "client area is not 314 x 479"
-    xprop -id "$e2e_win" WM_NORMAL_HINTS | grep -q "maximum size: 314 by 479" || e2e_fail "window is resizable"
+    grep -q "Width: $width\$" <<<"$info" && grep -q "Height: $height\$" <<<"$info" ||
+        e2e_fail "client area is not $width x $height"
+    xprop -id "$e2e_win" WM_NORMAL_HINTS | grep -q "maximum size: $width by $height" || e2e_fail "window is resizable"
     timeout 5 xdotool windowfocus --sync "$e2e_win" || e2e_fail "could not focus the window"
     e2e_screenshot "$e2e_tmp/opened.png"
 }
@@ -193,4 +196,19 @@ e2e_expect_message() {
     done
     xdotool search --onlyvisible --name '^Rotorix$' >/dev/null 2>&1 && e2e_fail "$key did not close the message box"
     timeout 5 xdotool windowfocus --sync "$e2e_win" || e2e_fail "could not focus the window again"
+# e2e_click X Y: moves the pointer to a point of the window (its own pixels) and clicks there.
+e2e_click() {
+    xdotool mousemove --window "$e2e_win" "$1" "$2" click 1 || e2e_fail "xdotool could not click at $1,$2"
+}
+
+# e2e_wait_popups N: waits until the program shows N windows besides its own (open lists).
+e2e_wait_popups() {
+    local i count
+    for ((i = 0; i < 50; i++)); do
+        count=$(xdotool search --onlyvisible --pid "$e2e_app_pid" 2>/dev/null | grep -cvx "$e2e_win") || true
+        ((count == $1)) && return 0
+        e2e_running "$e2e_app_pid" || e2e_fail "program ended while waiting for $1 open lists"
+        sleep 0.1
+    done
+    e2e_fail "expected $1 open lists, the program shows $count"
 }

@@ -64,4 +64,12 @@ public:
         };
         return true;
     }
+
+    // Web addresses: recorded, and opened or refused on request.
+    bool urlsOpen = true;
+    QList<QUrl> openedUrls;
+    bool openUrl(const QUrl& url) override {
+        openedUrls << url;
+        return urlsOpen;
+    }
 };

@@ -1,0 +1,55 @@
+#include "app/creditlink.h"
+
+#include "app/form1.h"
+#include "app/makersite.h"
+#include "app/twips.h"
+#include "platform/desktop.h"
+
+#include <QPixmap>
+
+namespace {
+
+constexpr int arrow = 0;
+constexpr int mouseIcon = 99;
+
+QCursor helicopterPointer() {
+    // The pointer's point is the helicopter's nose, at the right edge of the picture.
+    return QCursor(QPixmap(QStringLiteral(":/icons/helicopter-pointer.png")), 31, 17);
+}
+
+} // namespace
+
+CreditLink::CreditLink(Form1& form)
+    : QObject(&form)
+    , f(form) {
+    // Both labels carry the icon; only the link ever asks for it.
+    f.Label9->setMouseIcon(helicopterPointer());
+    f.lblSite->setMouseIcon(helicopterPointer());
+    connect(f.lblSite, &Label::mouseMove, this, &CreditLink::lblSite_MouseMove);
+    connect(&f, &Form1::mouseMove, this, &CreditLink::Form_MouseMove);
+    connect(f.lblSite, &Label::click, this, &CreditLink::lblSite_Click);
+}
+
+void CreditLink::lblSite_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) {
+    if (x < float(f.lblSite->width() * twipsPerPixel) && y < float(f.lblSite->height() * twipsPerPixel)) {
+        f.lblSite->setFontUnderline(true);
+        f.lblSite->setMousePointer(mouseIcon);
+    }
+}
+
+void CreditLink::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) {
+    const Label* site = f.lblSite;
+    const float left = float(site->x() * twipsPerPixel);
+    const float top = float(site->y() * twipsPerPixel);
+    const float width = float(site->width() * twipsPerPixel);
+    const float height = float(site->height() * twipsPerPixel);
+    if (x < left || x > left + width || y < top || y > top + height) {
+        f.lblSite->setFontUnderline(false);
+        f.lblSite->setMousePointer(arrow);
+    }
+}
+
+void CreditLink::lblSite_Click() {
+    // A desktop with no browser simply does nothing; there is nothing the user could do about it.
+    f.desktop().openUrl(QUrl(QString::fromLatin1(makerSiteUrl)));
+}
