@@ -196,6 +196,8 @@ e2e_expect_message() {
     done
     xdotool search --onlyvisible --name '^Rotorix$' >/dev/null 2>&1 && e2e_fail "$key did not close the message box"
     timeout 5 xdotool windowfocus --sync "$e2e_win" || e2e_fail "could not focus the window again"
+}
+
 # e2e_click X Y: moves the pointer to a point of the window (its own pixels) and clicks there.
 e2e_click() {
     xdotool mousemove --window "$e2e_win" "$1" "$2" click 1 || e2e_fail "xdotool could not click at $1,$2"
