@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "convert/converters.h"
 #include "drive/batterypage.h"
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
@@ -10,5 +11,6 @@ std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     new GlowFuelPage(*form);
     new GearPage(*form);
     new BatteryPage(*form);
+    new Converters(*form);
     return form;
 }
