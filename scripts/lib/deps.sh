@@ -5,6 +5,8 @@
 rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core)
 rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick)
+# libFuzzer and the sanitizers' runtimes come with Debian's clang.
+rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 
 # ensure_packages PACKAGE...: installs the ones dpkg does not list as installed, nothing else.
 ensure_packages() {
