@@ -35,7 +35,11 @@ void Converters::convert(Converter converter, int Index) {
         return;
     const Conversion& conversion = conversionsOf(converter)[Index];
     const double x = textToNumber(boxesOf(converter)[Index]->text());
-    boxesOf(converter)[conversion.partner]->setText(partnerText(f.numbers(), conversion, x));
+    TextBox* partner = boxesOf(converter)[conversion.partner];
+    partner->setText(partnerText(f.numbers(), conversion, x));
+    // Shown from its first digit, as any text the program sets, so a number too long for the box
+    // is cut at its end rather than its start.
+    partner->setCursorPosition(0);
 }
 
 void Converters::gotFocus(Converter converter, int Index) {

@@ -3,6 +3,7 @@
 #include "support/window.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 
 namespace {
@@ -117,6 +118,7 @@ private slots:
         QTest::newRow("Delete") << QKeySequence("Home, Delete") << "2.5";
         QTest::newRow("paste") << QKeySequence("Ctrl+V") << "40 1";
         QTest::newRow("undo") << QKeySequence("End, 9, Ctrl+Z") << "12.59|12.5";
+        QTest::newRow("undo the overtyping") << QKeySequence("7, Ctrl+Z") << "7|12.5";
     }
     void eachEditConvertsOnce() {
         QFETCH(QKeySequence, keys);
@@ -148,9 +150,25 @@ private slots:
         QCOMPARE(f->volFocusIndex, 2);
         QTest::keyClicks(ml, "0");
         QCOMPARE(filled(*f), "vol 2=29.570 vol 3=1.00");
+        QCOMPARE(f->txtConvVol[3]->cursorPosition(), 0); // a number too long for its box shows its start
         QTest::mouseClick(ml, Qt::LeftButton, {}, QPoint(3, ml->height() / 2));
         QTest::keyClicks(ml, "-");
         QCOMPARE(filled(*f), "vol 2=-29.570 vol 3=-1.00");
+    }
+
+    void escapeClosesTheMenuNotTheWindow() {
+        tabInto("temp 0");
+        QTest::keyClicks(f->txtConvTemp[0], "20");
+        const QPoint at(5, 5);
+        QContextMenuEvent menuAsked(QContextMenuEvent::Keyboard, at, f->txtConvTemp[0]->mapToGlobal(at));
+        QApplication::sendEvent(f->txtConvTemp[0], &menuAsked);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(f->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f->txtConvTemp[0]);
+        QCOMPARE(filled(*f), "temp 0=20 temp 1=68.00");
+        QCOMPARE(f->txtConvTemp[0]->backColor(), colours::yellow);
     }
 
     void commaLocaleReadsOnlyFullStops() {
