@@ -37,8 +37,7 @@ void Converters::convert(Converter converter, int Index) {
     const double x = textToNumber(boxesOf(converter)[Index]->text());
     TextBox* partner = boxesOf(converter)[conversion.partner];
     partner->setText(partnerText(f.numbers(), conversion, x));
-    // Shown from its first digit, as any text the program sets, so a number too long for the box
-    // is cut at its end rather than its start.
+    // A number too long for the box is cut at its end, not its start.
     partner->setCursorPosition(0);
 }
 
@@ -50,7 +49,11 @@ void Converters::gotFocus(Converter converter, int Index) {
 }
 
 void Converters::lostFocus(Converter converter, int Index) {
-    boxesOf(converter)[Index]->setBackColor(f.cmbFuelType->backColor());
+    TextBox* box = boxesOf(converter)[Index];
+    box->setBackColor(f.cmbFuelType->backColor());
+    // Selecting the whole text on the way in scrolled a long number to its end; out of the focus
+    // it shows from its first digit again, as its partner does.
+    box->setCursorPosition(0);
 }
 
 std::span<TextBox* const> Converters::boxesOf(Converter converter) const {
