@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(filled(*f), "vol 2=29.57 vol 3=1");
         QCOMPARE(f->txtConvVol[3]->backColor(), f->cmbFuelType->backColor());
-        QCOMPARE(f->txtConvVol[3]->cursorPosition(), 0); // a long number shows its first digits
+        QCOMPARE(f->txtConvVol[3]->cursorPosition(), 0); // out of the focus, shown from its start
         QCOMPARE(ml->backColor(), colours::yellow);
         QCOMPARE(f->volFocusIndex, 2);
         QTest::keyClicks(ml, "0");
@@ -166,7 +166,8 @@ private slots:
     }
 
     void hugePasteStaysBounded() {
-        // Digits of other scripts, controls and NUL end the number; the box keeps what it holds.
+        // Digits of other scripts, controls and NUL end the number; the box cuts a paste at its
+        // maximum length.
         QApplication::clipboard()->setText("5\u0663" + QString(QChar(0)) + QString(100'000, u'7'));
         tabInto("torq 0");
         QTest::keySequence(f->txtConvTorq[0], QKeySequence::Paste);
