@@ -8,6 +8,8 @@ rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick x11-xserver
     cups cups-client cups-bsd util-linux python3 libxfixes3 python3-pyatspi at-spi2-core dbus-daemon)
 # The .deb (cpack with dpkg-shlibdeps) and the validators of the desktop entry and the metadata.
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
+# libFuzzer and the sanitizers' runtimes come with Debian's clang.
+rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 
 # ensure_packages PACKAGE...: installs the ones dpkg does not list as installed, nothing else.
 ensure_packages() {

@@ -2,6 +2,7 @@
 
 #include "app/accessiblenames.h"
 #include "app/creditlink.h"
+#include "convert/converters.h"
 #include "drive/batterypage.h"
 #include "drive/gearpage.h"
 #include "fuel/glowfuelpage.h"
@@ -15,6 +16,7 @@ std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
     new PreMixPage(*form);
     new GearPage(*form);
     new BatteryPage(*form);
+    new Converters(*form);
     new ResultsOutput(*form);
     new CreditLink(*form);
     nameInputsAfterTheirLabels(*form);

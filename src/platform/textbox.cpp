@@ -3,6 +3,7 @@
 #include "platform/focusreason.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
@@ -20,4 +21,10 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (movesFocusWithinWindow(event->reason()))
         emit lostFocus();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit click();
 }

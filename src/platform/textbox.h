@@ -20,10 +20,13 @@ signals:
     void change();
     void gotFocus();
     void lostFocus();
+    // A click with the left button that is released over the box.
+    void click();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Colouring m_colours;

@@ -214,3 +214,20 @@ e2e_wait_popups() {
     done
     e2e_fail "expected $1 open lists, the program shows $count"
 }
+
+# Types text into the window's focused control, one keystroke per character.
+e2e_type() { xdotool type --window "$e2e_win" --delay 30 -- "$1" || e2e_fail "xdotool could not type: $1"; }
+
+# The whole text of the focused text box, as a person gets it out: Ctrl+A, Ctrl+C, then read the
+# clipboard from outside. A marker placed first tells a fresh copy from an old one.
+e2e_copied_text() {
+    local marker="(nothing copied)" text="" i
+    printf %s "$marker" | xclip -selection clipboard -i || e2e_fail "xclip could not set the clipboard"
+    e2e_key ctrl+a ctrl+c
+    for ((i = 0; i < 50; i++)); do
+        text=$(xclip -selection clipboard -o 2>/dev/null) || text=""
+        [[ $text == "$marker" ]] || break
+        sleep 0.1
+    done
+    printf %s "$text"
+}
