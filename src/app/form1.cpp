@@ -48,11 +48,9 @@ constexpr std::array<PageButtons, 4> pageButtons{{
 } // namespace
 
 Form1::Form1(Desktop& desktop)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_desktop(desktop)
-    , m_numbers(NumberFormat::fromLocale(desktop.numberLocale()))
-    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText) {
+    : FormControls(desktop, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                Qt::WindowCloseButtonHint) {
     setWindowTitle(productName);
     setWindowIcon(applicationIcon());
     setFont(windowFont());
@@ -116,7 +114,7 @@ void Form1::orderTabStops() {
 }
 
 bool Form1::isUsMeasure() const {
-    return m_desktop.measurementSystem() == QLocale::ImperialUSSystem;
+    return desktop().measurementSystem() == QLocale::ImperialUSSystem;
 }
 
 void Form1::cmbFuelType_Change() {
@@ -140,6 +138,6 @@ void Form1::cmdClose_Click() {
 }
 
 void Form1::cmdCalc_Click() {
-    if (!m_desktop.startProgram(QStringLiteral("Calc.exe"), WindowStyle::MinimizedWithFocus))
-        m_desktop.messageBox(QStringLiteral("Cant open Windows Calculator"), productName);
+    if (!desktop().startProgram(QStringLiteral("Calc.exe"), WindowStyle::MinimizedWithFocus))
+        desktop().messageBox(QStringLiteral("Cant open Windows Calculator"), productName);
 }

@@ -1,25 +1,12 @@
-// The one window: every control of the four pages, the window-level state the pages share,
-// loading, the page selector, Close and Calculator. The pages install their own handlers.
+// The one window: creates every control of the four pages from the catalogue, loads them, and
+// runs the page selector, Close and Calculator. The pages install their own handlers.
 #pragma once
 
-#include "numbers/amount.h"
-#include "numbers/numberformat.h"
-#include "platform/checkbox.h"
-#include "platform/colouring.h"
-#include "platform/droplist.h"
-#include "platform/label.h"
-#include "platform/spinbutton.h"
-#include "platform/textbox.h"
+#include "window/formcontrols.h"
 
-#include <QFrame>
-#include <QPushButton>
-#include <QWidget>
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
-class Desktop;
 struct Twips;
 
 // How the catalogue names a control: "lblTotalVol", or "Label1" with index 6.
@@ -44,90 +31,13 @@ struct ControlDesign {
     const char* toolTip = nullptr;
 };
 
-class Form1 : public QWidget {
+class Form1 : public FormControls {
     Q_OBJECT
 public:
     explicit Form1(Desktop& desktop);
 
     // Loads the window the first time, then shows it with the page selector focused.
     void Show();
-
-    QString Format(double value, QStringView pattern) const { return m_numbers.Format(value, pattern); }
-    QString Format(Amount value, QStringView pattern) const { return m_numbers.Format(value, pattern); }
-    // The same formatting, for plain functions that write a page's numbers without the window.
-    const NumberFormat& numbers() const { return m_numbers; }
-
-    Colour backColor() const { return m_colours.back(); }
-    Desktop& desktop() const { return m_desktop; }
-
-    // Window-level controls.
-    DropDownList* cmbFuelType;
-    QPushButton* cmdClose;
-    QPushButton* cmdCopy;
-    QPushButton* cmdPrint;
-    QPushButton* cmdCalc;
-    std::array<QFrame*, 4> Frame1;
-    DropDownList* cmbVolumeGrads;
-    Label* Label9;
-    Label* lblSite;
-
-    // Glow fuel page.
-    SpinButton* vscrTotVol;
-    CheckBox* chkAddIsOil;
-    TextBox* txtOther;
-    std::array<SpinButton*, 5> vscrInPercent;
-    Label* lblOilTotal;
-    Label* lblTotalVol;
-    std::array<Label*, 5> lblVolumeOut;
-    std::array<Label*, 5> lblPercentIn;
-    Label* lblIndicate;
-    std::array<Label*, 5> lblVolumeOut2;
-    std::array<Label*, 2> lblOut1;
-
-    // Pre-mix page.
-    SpinButton* vscrPreInGas;
-    SpinButton* vscrPreInRatio;
-    Label* Label6;
-    std::array<Label*, 2> lblPreVolumeOut2;
-    Label* lblTotPreVol;
-    Label* lblPreRatio;
-    Label* lblPreGasVol;
-
-    // Drive and battery page.
-    std::array<SpinButton*, 2> vscrConvGRpm;
-    SpinButton* vscrBattAmpRate;
-    DropDownList* cmbBattRate;
-    SpinButton* vscrBattRating;
-    std::array<SpinButton*, 2> vscrConvGRatio;
-    std::array<Label*, 2> lblConvGRpm;
-    Label* Label8;
-    std::array<Label*, 3> lblBatt;
-    Label* lblConvGRatioOut;
-    std::array<Label*, 2> lblConvGRatio;
-
-    // Converter page.
-    std::array<TextBox*, 2> txtConvTemp;
-    std::array<TextBox*, 2> txtConvTorq;
-    std::array<TextBox*, 6> txtConvVol;
-    std::array<TextBox*, 4> txtConvLen;
-
-    // Fixed texts, in the arrays they are numbered in.
-    std::array<Label*, 9> Label1;
-    std::array<Label*, 6> Label2;
-    std::array<Label*, 1> Label3;
-    std::array<Label*, 5> Label4;
-    std::array<Label*, 18> Label5;
-    std::array<Label*, 7> Label7;
-
-    // Window-level state shared by the pages.
-    std::int16_t percentFocusIndex = -1;
-    std::int16_t speedInputIndex = 0;
-    std::int16_t lenFocusIndex = 0;
-    std::int16_t torqFocusIndex = 0;
-    std::int16_t tempFocusIndex = 0;
-    std::int16_t volFocusIndex = 0;
-    QString volUnitSingular;
-    QString volUnitPlural;
 
     // Every control in creation order, with its TabIndex: the catalogue as the window holds it.
     struct Entry {
@@ -171,9 +81,6 @@ private:
     void cmdClose_Click();
     void cmdCalc_Click();
 
-    Desktop& m_desktop;
-    NumberFormat m_numbers;
-    Colouring m_colours;
     std::vector<Entry> m_controls;
     bool m_loaded = false;
 };

@@ -1,9 +1,9 @@
 #include "convert/converters.h"
 
-#include "app/form1.h"
 #include "convert/texttonumber.h"
+#include "window/formcontrols.h"
 
-Converters::Converters(Form1& form)
+Converters::Converters(FormControls& form)
     : QObject(&form)
     , f(form) {
     connectBoxes(Converter::length, &Converters::txtConvLen_Change, &Converters::txtConvLen_GotFocus,

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <span>
 
-class Form1;
+class FormControls;
 class TextBox;
 
 class Converters : public QObject {
     Q_OBJECT
 public:
-    explicit Converters(Form1& form);
+    explicit Converters(FormControls& form);
 
 private:
     template <typename Handler>
@@ -40,5 +40,5 @@ private:
     std::span<TextBox* const> boxesOf(Converter converter) const;
     std::int16_t& focusIndexOf(Converter converter);
 
-    Form1& f;
+    FormControls& f;
 };

@@ -1,10 +1,10 @@
 #include "drive/batterypage.h"
 
-#include "app/form1.h"
 #include "drive/chargerate.h"
 #include "drive/chargetime.h"
+#include "window/formcontrols.h"
 
-BatteryPage::BatteryPage(Form1& form)
+BatteryPage::BatteryPage(FormControls& form)
     : QObject(&form)
     , f(form) {
     connect(f.vscrBattRating, &SpinButton::change, this, &BatteryPage::vscrBattRating_Change);

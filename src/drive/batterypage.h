@@ -4,12 +4,12 @@
 
 #include <QObject>
 
-class Form1;
+class FormControls;
 
 class BatteryPage : public QObject {
     Q_OBJECT
 public:
-    explicit BatteryPage(Form1& form);
+    explicit BatteryPage(FormControls& form);
 
 private:
     void vscrBattRating_Change();
@@ -22,5 +22,5 @@ private:
     void cmbBattRate_GotFocus();
     void calcChargeTime();
 
-    Form1& f;
+    FormControls& f;
 };

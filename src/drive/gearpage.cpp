@@ -1,7 +1,7 @@
 #include "drive/gearpage.h"
 
-#include "app/form1.h"
 #include "drive/gearmath.h"
+#include "window/formcontrols.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr QStringView headPattern = u"#,000";
 
 } // namespace
 
-GearPage::GearPage(Form1& form)
+GearPage::GearPage(FormControls& form)
     : QObject(&form)
     , f(form) {
     for (int i = 0; i < int(f.vscrConvGRatio.size()); ++i) {

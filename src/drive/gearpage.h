@@ -4,12 +4,12 @@
 
 #include <QObject>
 
-class Form1;
+class FormControls;
 
 class GearPage : public QObject {
     Q_OBJECT
 public:
-    explicit GearPage(Form1& form);
+    explicit GearPage(FormControls& form);
 
 private:
     void vscrConvGRatio_Change(int index);
@@ -20,5 +20,5 @@ private:
     void vscrConvGRpm_LostFocus(int index);
     void calcHeadSpeed();
 
-    Form1& f;
+    FormControls& f;
 };

@@ -20,7 +20,7 @@ QString percentText(int value) {
 
 } // namespace
 
-GlowFuelPage::GlowFuelPage(Form1& form)
+GlowFuelPage::GlowFuelPage(FormControls& form)
     : QObject(&form)
     , f(form) {
     connectTotalVolume();

@@ -2,14 +2,14 @@
 // volumes, percentage check and oil share they give, recomputed on every change.
 #pragma once
 
-#include "app/form1.h"
+#include "window/formcontrols.h"
 
 #include <QObject>
 
 class GlowFuelPage : public QObject {
     Q_OBJECT
 public:
-    explicit GlowFuelPage(Form1& form);
+    explicit GlowFuelPage(FormControls& form);
 
 private:
     void connectTotalVolume();
@@ -33,5 +33,5 @@ private:
     void showOilShare();
     int percent(int row) const;
 
-    Form1& f;
+    FormControls& f;
 };

@@ -2,9 +2,9 @@
 // that volume written in the two units whose columns the chosen unit shows.
 #pragma once
 
+#include "fuel/volumeunits.h"
 #include "numbers/amount.h"
 #include "numbers/numberformat.h"
-#include "fuel/volumeunits.h"
 
 #include <QString>
 

@@ -12,7 +12,7 @@ constexpr int largestPluralValue = 199;
 
 } // namespace
 
-PreMixPage::PreMixPage(Form1& form)
+PreMixPage::PreMixPage(FormControls& form)
     : QObject(&form)
     , f(form) {
     connect(f.vscrPreInGas, &SpinButton::change, this, &PreMixPage::vscrPreInGas_Change);

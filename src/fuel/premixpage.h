@@ -2,14 +2,14 @@
 // of the mixture they give, recomputed on every change.
 #pragma once
 
-#include "app/form1.h"
+#include "window/formcontrols.h"
 
 #include <QObject>
 
 class PreMixPage : public QObject {
     Q_OBJECT
 public:
-    explicit PreMixPage(Form1& form);
+    explicit PreMixPage(FormControls& form);
 
 private:
     void vscrPreInGas_Change();
@@ -22,5 +22,5 @@ private:
     void showGasVolume();
     void calcPreMix();
 
-    Form1& f;
+    FormControls& f;
 };

@@ -5,7 +5,7 @@
 #include "output/resultsreport.h"
 #include "platform/desktop.h"
 
-ResultsOutput::ResultsOutput(Form1& form)
+ResultsOutput::ResultsOutput(FormControls& form)
     : QObject(&form)
     , f(form) {
     connect(f.cmdCopy, &QPushButton::clicked, this, &ResultsOutput::cmdCopy_Click);

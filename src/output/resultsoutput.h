@@ -2,14 +2,14 @@
 // the print file to the system's print command.
 #pragma once
 
-#include "app/form1.h"
+#include "window/formcontrols.h"
 
 #include <QObject>
 
 class ResultsOutput : public QObject {
     Q_OBJECT
 public:
-    explicit ResultsOutput(Form1& form);
+    explicit ResultsOutput(FormControls& form);
 
 private:
     void cmdCopy_Click();
@@ -18,5 +18,5 @@ private:
     QString writePrintFile(const QString& report);
     void cantPrint();
 
-    Form1& f;
+    FormControls& f;
 };

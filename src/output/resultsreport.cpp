@@ -7,7 +7,7 @@ const QString ruleLine = QString(10, u'~');
 constexpr int zeroPercentValue = 100;
 constexpr int otherAdditive = 4;
 
-QString glowFuelReport(const Form1& f) {
+QString glowFuelReport(const FormControls& f) {
     const QString emptyLine = lineBreak + lineBreak;
     QString report = QStringLiteral("For total Glow Fuel volume of ") + f.lblTotalVol->caption() + emptyLine +
                      ruleLine + emptyLine;
@@ -23,7 +23,7 @@ QString glowFuelReport(const Form1& f) {
     return report + ruleLine + emptyLine + f.lblOilTotal->caption();
 }
 
-QString preMixReport(const Form1& f) {
+QString preMixReport(const FormControls& f) {
     const QStringList lines{
         QStringLiteral("For Pre-Mix Fuel ratio of ") + f.lblPreRatio->caption(),
         QString(),
@@ -41,7 +41,7 @@ QString preMixReport(const Form1& f) {
 
 } // namespace
 
-QString buildResultsReport(const Form1& f) {
+QString buildResultsReport(const FormControls& f) {
     switch (f.cmbFuelType->listIndex()) {
     case 0:
         return glowFuelReport(f);

@@ -2,9 +2,9 @@
 // joined with fixed texts into the plain text that Copy and Print hand on.
 #pragma once
 
-#include "app/form1.h"
+#include "window/formcontrols.h"
 
 #include <QString>
 
 // Empty for a page that has no report.
-QString buildResultsReport(const Form1& f);
+QString buildResultsReport(const FormControls& f);
