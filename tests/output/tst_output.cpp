@@ -1,6 +1,5 @@
 // Copy and Print as a person presses them: both worked reports byte for byte on the clipboard, the
 // print file and where it goes, and every way printing can fail.
-#include "output/printfile.h"
 #include "output/resultsreport.h"
 #include "support/window.h"
 
@@ -126,18 +125,6 @@ private slots:
         QCOMPARE(desktop.messages, message ? QStringList{cantPrint} : QStringList());
         if (printed != "-")
             QCOMPARE(contentsOf(path), (preMixReport + "\r\n").toUtf8());
-    }
-    void addBackslash_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("root") << "/"
-                              << "/prlog.txt";
-        QTest::newRow("blanks") << "/opt/my programs"
-                                << "/opt/my programs/prlog.txt";
-    }
-    void addBackslash() {
-        QFETCH(QString, folder);
-        QTEST(::addBackslash(folder) + printFileName, "path");
     }
 };
 
