@@ -34,25 +34,16 @@ private slots:
         row("trailing letters", "12abc", 12);
         row("comma ends it", "1,5", 1);
         row("leading point", "+.5", 0.5);
-        row("words", "abc", 0);
         row("exponent", "2.5E-2", 0.025);
         row("exponent without digits", "1e+", 1);
         row("second exponent", "1e5e3", 1e5);
         row("two signs", "+-5", 0);
-        row("sign after digits", "5-3", 5);
         row("seventeen digits", "0.30000000000000004", 0.30000000000000004);
-        row("other exponent letter", "1d2", 1);
-        row("radix prefix", "&H10", 0);
         row("carriage return", "1\r2", 1);
-        row("no-break space", "1\u00a02", 1);
-        row("Arabic-Indic digits", "\u0661\u0662", 0);
         row("NUL", QString("3") + QChar(0) + "4", 3);
         row("exponent 400", "1e400", inf);
-        row("exponent -400", "1e-400", 0);
         row("endless exponent", "1e" + QString(100'000, u'9'), inf);
-        row("zero to any power", "0e99999999", 0);
         row("100,000 digits", "1" + QString(100'000, u'0') + "e-100000", 1);
-        row("100,000 fraction zeros", "0." + QString(99'999, u'0') + "5e100000", 5);
         // 1 - 1e-400: only the 400th digit keeps it below 1, and it still rounds to 1.
         row("400 nines", "0." + QString(400, u'9'), 1);
         row("sticky digit breaks a tie", "9007199254740993" + QString(900, u'0') + "1e-901",
@@ -86,17 +77,12 @@ private slots:
         row("gallons to litres", volume, 5, "1", "3.785");
         row("oz-in to kg-cm", torque, 0, "1", "0.0720");
         row("kg-cm to oz-in", torque, 1, "1", "13.8874");
-        row("words as torque", torque, 1, "abc", "0.0000");
         row("boiling C to F", temperature, 0, "100", "212.00");
         row("boiling F to C", temperature, 1, "212", "100.00");
-        row("-40 C", temperature, 0, "-40", "-40.00");
-        row("-40 F", temperature, 1, "-40", "-40.00");
-        row("empty Celsius", temperature, 0, "", "32.00");
         row("empty Fahrenheit", temperature, 1, "", "-17.78");
         row("1e300 inches", length, 1, "1e300", "2.540E+301");
         row("exponent 400", length, 0, "1e400", "Overflow");
         row("negative exponent 400", temperature, 1, "-1e400", "Overflow");
-        row("largest double in F", temperature, 0, "1.7e308", "Overflow");
     }
     void converts() {
         QFETCH(Converter, converter);
@@ -115,7 +101,6 @@ private slots:
         const NumberFormat comma = NumberFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
         QTest::newRow("largest in full") << NumberFormat{} << 999'999'999'999'999.0 << "999999999999999.00";
         QTest::newRow("1e15") << NumberFormat{} << 1e15 << "1.00E+15";
-        QTest::newRow("-1.2345e20") << NumberFormat{} << -1.2345e20 << "-1.23E+20";
         QTest::newRow("not a number") << NumberFormat{} << qQNaN() << "Overflow";
         QTest::newRow("decimal comma") << comma << 1e15 << "1,00E+15";
     }

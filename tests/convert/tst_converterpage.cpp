@@ -70,9 +70,7 @@ private slots:
             QTest::addRow("%s %s", box, typed) << QString(box) << QString(typed) << QString(shown);
         };
         row("len 0", "25.4", "len 0=25.4 len 1=1.000");
-        row("vol 5", "1", "vol 4=3.785 vol 5=1");
         row("temp 1", "-40", "temp 0=-40.00 temp 1=-40");
-        row("len 1", "1e400", "len 0=Overflow len 1=1e400");
         row("vol 0", "1e300", "vol 0=1e300 vol 1=6.1024E+298");
     }
     void onlyThePartnerChanges() {
@@ -91,9 +89,7 @@ private slots:
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("changes"); // the box's text at each Change it raises
         QTest::newRow("first key replaces all") << QKeySequence("7") << "7";
-        QTest::newRow("Home and End") << QKeySequence("Home, End") << "";
         QTest::newRow("Backspace") << QKeySequence("End, Backspace") << "12.";
-        QTest::newRow("Delete") << QKeySequence("Home, Delete") << "2.5";
         QTest::newRow("paste") << QKeySequence("Ctrl+V") << "40 1";
         QTest::newRow("undo") << QKeySequence("End, 9, Ctrl+Z") << "12.59|12.5";
         QTest::newRow("undo the overtyping") << QKeySequence("7, Ctrl+Z") << "7|12.5";

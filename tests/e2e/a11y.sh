@@ -17,9 +17,7 @@ e2e_pids+=("${bus##*$'\n'}")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 e2e_begin "$@"
 
-# The glow fuel page with the 70/10/10/8/2 mix of ten litres, keyed in as glowfuel.sh does.
-e2e_key Tab Tab Tab Prior Tab Prior Tab Up Up Up Up Up Up Up Up Tab Up Up Tab Tab Tab \
-    Prior Prior Prior Prior Prior Prior Prior # and back to the page selector:
+e2e_key_glow_mix # and back to the page selector:
 e2e_key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 e2e_screenshot "$shots/a11y-page0.png" changed
 atspi check "$here/accessible-names.tsv" 0 || e2e_fail "glow fuel page names differ"

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
 """What a screen reader learns of the running window, through AT-SPI.
 
-  atspi.py dump                      every showing object: role, name, x, y, width, height
   atspi.py check TABLE PAGE          the objects at the table's points for PAGE carry its names
   atspi.py announce NAME CMD...      runs CMD and waits for a name-change event that says NAME
 """
@@ -63,11 +62,6 @@ def spoken(obj):
     return obj.name
 
 
-def dump():
-    for obj, x, y, w, h in showing(window()):
-        print(f"{obj.getRoleName()}\t{spoken(obj)}\t{x}\t{y}\t{w}\t{h}")
-
-
 def check(table, page):
     objects = showing(window())
     failures = 0
@@ -117,9 +111,7 @@ def announce(expected, command):
 
 if __name__ == "__main__":
     mode = sys.argv[1] if len(sys.argv) > 1 else ""
-    if mode == "dump":
-        dump()
-    elif mode == "check" and len(sys.argv) == 4:
+    if mode == "check" and len(sys.argv) == 4:
         check(sys.argv[2], sys.argv[3])
     elif mode == "announce" and len(sys.argv) > 3:
         announce(sys.argv[2], sys.argv[3:])

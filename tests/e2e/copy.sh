@@ -18,10 +18,7 @@ glow 'EDL?' >"$e2e_tmp/glow-latin1"
 printf '%s\r\n' 'For Pre-Mix Fuel ratio of 25 : 1' '' '~~~~~~~~~~' 'Lube Oil = 400.00 CC / ml (13.53 US Fluid Oz)' \
     'Gasoline / Petrol = 10 Litres' '' 'Total volume = 10.400 Litres' '' '~~~~~~~~~~' >"$e2e_tmp/premix"
 
-# Unit list, total, then nitro methane, synthetic oil, castor oil and the additive; past its name,
-# Space clears "additive is part of oil", and methanol comes last.
-e2e_key Tab Tab Tab Prior Tab Prior Tab Up Up Up Up Up Up Up Up Tab Up Up Tab Tab space Tab \
-    Prior Prior Prior Prior Prior Prior Prior
+e2e_key_glow_mix space # "additive is part of oil" cleared
 e2e_screenshot "$shots/copy-glowfuel.png" changed
 xdotool mousemove --window "$e2e_win" 180 460 click 1 # the middle of Copy
 e2e_expect_clipboard UTF8_STRING "$e2e_tmp/glow"

@@ -231,3 +231,11 @@ e2e_copied_text() {
     done
     printf %s "$text"
 }
+
+# From the page selector, keys in the glow fuel page's 70/10/10/8/2 mix of ten litres: the unit list
+# and the total, then nitro methane, synthetic oil, castor oil and the additive; KEYS go to the
+# additive's box (space clears it), and methanol comes last.
+e2e_key_glow_mix() {
+    e2e_key Tab Tab Tab Prior Tab Prior Tab Up Up Up Up Up Up Up Up Tab Up Up Tab Tab "$@" Tab \
+        Prior Prior Prior Prior Prior Prior Prior
+}

