@@ -11,7 +11,7 @@ rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 # Only bench/run needs these; the tests never time anything.
-rotorix_bench_packages=(hyperfine)
+rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 
 # ensure_packages PACKAGE...: installs the ones dpkg does not list as installed, nothing else.
 ensure_packages() {
