@@ -21,6 +21,9 @@ public:
         if (!m_seen && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
             m_seen = true;
+            // BENCH_KEEP_OPEN=1 leaves the window up, to look at what a floor shows.
+            if (qEnvironmentVariableIsSet("BENCH_KEEP_OPEN"))
+                return false;
             // The frame reaches the display when this round of painting is flushed; end right after.
             QTimer::singleShot(0, [] { end(); });
         }

@@ -33,13 +33,14 @@ constexpr std::array<Counts, 4> pages{{
     {25, 0, 0, 14, 0, 0},
 }};
 
-// Lays controls out in rows of three, each in a cell of the parent.
+// Lays controls out in rows of three from a given top, each in a cell of the parent.
 class Placer {
 public:
-    explicit Placer(QWidget* parent)
-        : m_parent(parent) {}
+    Placer(QWidget* parent, int top)
+        : m_parent(parent)
+        , m_top(top) {}
     template <typename Control> Control* add(Control* control, int width, int height) {
-        control->setGeometry(8 + (m_next % 3) * 96, 8 + (m_next / 3) * 22, width, height);
+        control->setGeometry(8 + (m_next % 3) * 96, m_top + (m_next / 3) * 22, width, height);
         ++m_next;
         return control;
     }
@@ -47,6 +48,7 @@ public:
 
 private:
     QWidget* m_parent;
+    int m_top;
     int m_next = 0;
 };
 
@@ -80,14 +82,15 @@ int main(int argc, char* argv[]) {
                                 Qt::WindowCloseButtonHint);
     window.setWindowTitle(QStringLiteral("Rotorix (v1.2.0)"));
     window.setFixedSize(314, 479);
-    Placer onSurface(&window);
+    // Below the pages, as Rotorix's buttons and credit labels are, so all of them show.
+    Placer onSurface(&window, 412);
     fill(onSurface, surface);
     for (std::size_t k = 0; k < pages.size(); ++k) {
         auto* frame = new QFrame(&window);
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         frame->setAutoFillBackground(true);
-        frame->setGeometry(8, 56, 297, 353);
-        Placer onPage(frame);
+        frame->setGeometry(8, 32, 297, 353);
+        Placer onPage(frame, 8);
         fill(onPage, pages[k]);
         frame->setVisible(k == 0);
     }
