@@ -10,6 +10,8 @@ rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick x11-xserver
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
+# Only bench/run needs these; the tests never time anything.
+rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 
 # ensure_packages PACKAGE...: installs the ones dpkg does not list as installed, nothing else.
 ensure_packages() {

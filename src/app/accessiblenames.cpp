@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 
-#include <QRegularExpression>
+#include <QStringView>
 
 namespace {
 
@@ -12,14 +12,45 @@ struct Naming {
     const char* name; // or a name of its own, where no label names it
 };
 
+// A pointer at the end of a caption: spaces, then '=' or '>' signs, then only spaces and '>'.
+bool isPointer(QStringView tail) {
+    qsizetype k = 0;
+    while (k < tail.size() && tail[k].isSpace())
+        ++k;
+    const qsizetype signs = k;
+    while (k < tail.size() && (tail[k] == u'=' || tail[k] == u'>'))
+        ++k;
+    if (k == signs)
+        return false;
+    for (; k < tail.size(); ++k) {
+        if (!tail[k].isSpace() && tail[k] != u'>')
+            return false;
+    }
+    return true;
+}
+
 // "Total Volume =", "Other > >", "Ratio          (fuel : oil)", "( milliamps )": the words a
-// listener needs, without the layout's padding and pointers.
+// listener needs, without the layout's padding and pointers. Plain loops rather than regular
+// expressions: the expression library alone added half a megabyte to the running window.
 QString spoken(const QString& caption) {
-    QString text = caption;
-    text.remove(QRegularExpression(QStringLiteral("\\s*[=>]+(\\s*>)*\\s*$")));
-    text.replace(QRegularExpression(QStringLiteral("\\(\\s*")), QStringLiteral("("));
-    text.replace(QRegularExpression(QStringLiteral("\\s*\\)")), QStringLiteral(")"));
-    return text.simplified();
+    QStringView text(caption);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isPointer(text.mid(i))) {
+            text.truncate(i);
+            break;
+        }
+    }
+    QString tidy;
+    for (const QChar c : text) {
+        if (c.isSpace() && tidy.endsWith(u'('))
+            continue;
+        if (c == u')') {
+            while (!tidy.isEmpty() && tidy.back().isSpace())
+                tidy.chop(1);
+        }
+        tidy.append(c);
+    }
+    return tidy.simplified();
 }
 
 } // namespace

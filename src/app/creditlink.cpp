@@ -1,11 +1,10 @@
 #include "app/creditlink.h"
 
+#include "app/artwork.h"
 #include "app/form1.h"
 #include "app/makersite.h"
 #include "app/twips.h"
 #include "platform/desktop.h"
-
-#include <QPixmap>
 
 namespace {
 
@@ -14,7 +13,7 @@ constexpr int mouseIcon = 99;
 
 QCursor helicopterPointer() {
     // The pointer's point is the helicopter's nose, at the right edge of the picture.
-    return QCursor(QPixmap(QStringLiteral(":/icons/helicopter-pointer.png")), 31, 17);
+    return QCursor(artwork(QStringLiteral("helicopter-pointer.png")), 31, 17);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/artwork.h"
 #include "app/twips.h"
 #include "platform/desktop.h"
 
@@ -27,7 +28,7 @@ QFont windowFont() {
 QIcon applicationIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/rotorix-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(artwork(QStringLiteral("rotorix-%1.png").arg(size)));
     return icon;
 }
 
