@@ -166,8 +166,12 @@ CONF
     export CUPS_SERVER=$dir/cups.sock
     for ((i = 0; i < 100; i++)); do lpstat -r >/dev/null 2>&1 && break || sleep 0.1; done
     lpstat -r >/dev/null 2>&1 || e2e_fail "the private CUPS scheduler did not start: $(cat "$dir/log/"*)"
-    lpadmin -p capture -E -v "capture:$dir/out" -m raw 2>/dev/null || e2e_fail "could not create the capture queue"
-    lpadmin -d capture || e2e_fail "could not make the capture queue the default"
+    # A scheduler that has just begun to answer may still refuse a new queue for a moment.
+    for ((i = 0; i < 50; i++)); do
+        lpadmin -p capture -E -v "capture:$dir/out" -m raw 2>"$dir/log/lpadmin" && lpadmin -d capture 2>>"$dir/log/lpadmin" && break
+        sleep 0.2
+    done
+    lpstat -d 2>/dev/null | grep -q ': capture$' || e2e_fail "could not set up the capture queue: $(cat "$dir/log/lpadmin")"
 }
 
 # Presses a key for KEYSYM (EuroSign, Greek_OMEGA) that the keyboard map lacks: it first gets a

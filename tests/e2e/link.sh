@@ -36,7 +36,7 @@ pointer_is "$helicopter"
 e2e_screenshot "$shots/link-hover.png" changed # the underline
 xdotool mousemove --window "$e2e_win" 140 456
 # A busy machine may still show the name's tooltip for a moment: wait for the plain picture.
-for ((i = 0; i < 30; i++)); do
+for ((i = 0; i < 100; i++)); do
     e2e_screenshot "$shots/link-plain-again.png"
     [[ $e2e_last_signature == "$plain" ]] && break || sleep 0.1
 done
