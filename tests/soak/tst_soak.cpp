@@ -140,8 +140,8 @@ public:
                 spin && (spin->value() < spin->minimum() || spin->value() > spin->maximum()))
                 return spin->objectName() + QStringLiteral(" left its range: %1").arg(spin->value());
         }
-        for (const auto& [label, form] : rules) {
-            if (!form.match(label->caption()).hasMatch())
+        for (const auto& [label, pattern] : rules) {
+            if (!pattern.match(label->caption()).hasMatch())
                 return label->objectName() + QStringLiteral(" reads '%1'").arg(label->caption());
         }
         for (const auto& [label, caption] : fixedCaptions) {
