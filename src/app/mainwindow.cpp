@@ -9,7 +9,13 @@
 #include "fuel/premixpage.h"
 #include "output/resultsoutput.h"
 
+#include <QPixmapCache>
+
 std::unique_ptr<Form1> createMainWindow(Desktop& desktop) {
+    // The style keeps drawn controls for reuse, keyed by their colours. Every colour change here
+    // makes new keys, so its cache would fill with pictures never drawn again and keep growing
+    // its list of keys; the few controls of one small window draw fast enough without it.
+    QPixmapCache::setCacheLimit(0);
     auto form = std::make_unique<Form1>(desktop);
     // Each page connects its handlers here, before loading runs them.
     new GlowFuelPage(*form);

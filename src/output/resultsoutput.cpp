@@ -12,7 +12,11 @@ ResultsOutput::ResultsOutput(FormControls& form)
     connect(f.cmdPrint, &QPushButton::clicked, this, &ResultsOutput::cmdPrint_Click);
 }
 
+// A mnemonic clicks its button a moment after the key, by which time the button may have been
+// disabled by a page switch; a disabled button must not act.
 void ResultsOutput::cmdCopy_Click() {
+    if (!f.cmdCopy->isEnabled())
+        return;
     // Copy says nothing, whatever the clipboard does: pasting shows what arrived.
     CClipboard clipboard(f.desktop());
     clipboard.Clear();
@@ -20,6 +24,8 @@ void ResultsOutput::cmdCopy_Click() {
 }
 
 void ResultsOutput::cmdPrint_Click() {
+    if (!f.cmdPrint->isEnabled())
+        return;
     const QString path = writePrintFile(buildResultsReport(f));
     if (path.isEmpty()) {
         cantPrint();

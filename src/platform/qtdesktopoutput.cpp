@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -45,6 +46,13 @@ QProcess* printCommandFor(const QString& path) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     return process;
+}
+
+// Print commands still handing their job over. One still running when the program ends is left
+// to finish on its own, so its QProcess is never deleted: it stays on this list, owned, not lost.
+std::vector<QProcess*>& runningPrintCommands() {
+    static auto* running = new std::vector<QProcess*>;
+    return *running;
 }
 
 } // namespace
@@ -112,6 +120,9 @@ bool QtDesktop::startPrinting(const QString& path, QObject* receiver, std::funct
             process->deleteLater();
     });
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    runningPrintCommands().push_back(process);
+    QObject::connect(process, &QObject::destroyed,
+                     [process] { std::erase(runningPrintCommands(), process); });
     process->start();
     return true;
 }

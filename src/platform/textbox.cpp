@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
@@ -19,8 +20,15 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (movesFocusWithinWindow(event->reason()))
-        emit lostFocus();
+    if (!movesFocusWithinWindow(event->reason()))
+        return;
+    // Undo serves one visit to the box. Its history keeps every character ever typed or pasted
+    // until the text is set, and a box the program never sets would hold it for good.
+    if (isUndoAvailable() || isRedoAvailable()) {
+        const QSignalBlocker unchanged(this);
+        setText(text());
+    }
+    emit lostFocus();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
