@@ -57,4 +57,12 @@ inline void endAtFirstFrame(QApplication& app) {
     app.installEventFilter(new FirstFrameHook);
 }
 
+// A floor's window: Rotorix's size, title and window flags, so only what is inside it differs.
+inline void dressLikeRotorix(QWidget& window) {
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window.setWindowTitle(QStringLiteral("Rotorix (v" ROTORIX_VERSION ")"));
+    window.setFixedSize(314, 479);
+}
+
 } // namespace bench

@@ -77,11 +77,8 @@ void fill(Placer& at, const Counts& counts) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     bench::endAtFirstFrame(app);
-    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                Qt::WindowCloseButtonHint);
-    window.setWindowTitle(QStringLiteral("Rotorix (v1.2.0)"));
-    window.setFixedSize(314, 479);
+    QWidget window;
+    bench::dressLikeRotorix(window);
     // Below the pages, as Rotorix's buttons and credit labels are, so all of them show.
     Placer onSurface(&window, 412);
     fill(onSurface, surface);

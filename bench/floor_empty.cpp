@@ -7,11 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     bench::endAtFirstFrame(app);
-    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                Qt::WindowCloseButtonHint);
-    window.setWindowTitle(QStringLiteral("Rotorix (v1.2.0)"));
-    window.setFixedSize(314, 479);
+    QWidget window;
+    bench::dressLikeRotorix(window);
     window.show();
     return QApplication::exec();
 }
