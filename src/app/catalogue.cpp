@@ -3,7 +3,7 @@
 #include "app/form1.h"
 
 #include "app/makersite.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 
 using namespace colours;
 

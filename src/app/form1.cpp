@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
 #include "app/artwork.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "platform/desktop.h"
 
 #include <QIcon>

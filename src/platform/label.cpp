@@ -1,13 +1,8 @@
 #include "platform/label.h"
 
+#include "platform/twips.h"
+
 #include <QMouseEvent>
-
-namespace {
-
-// Mouse positions are reported in twips, as the window's layout is written: 15 to a pixel.
-constexpr float twipsPerPixel = 15.0F;
-
-} // namespace
 
 Label::Label(QWidget* parent)
     : QLabel(parent)

@@ -1,5 +1,5 @@
-// The window is laid out in twips, as its catalogue is written; Qt places widgets in logical
-// pixels, fifteen twips each.
+// The window is laid out in twips, as its catalogue is written, and reports mouse positions in
+// them; Qt places widgets in logical pixels, fifteen twips each.
 #pragma once
 
 #include <QRect>
