@@ -3,6 +3,7 @@
 #include "app/form1.h"
 
 #include "app/makersite.h"
+#include "fuel/fuelscales.h"
 #include "platform/twips.h"
 
 using namespace colours;
@@ -27,14 +28,14 @@ void Form1::createControls() {
     Label9 = label(this, "Label9", {120, 6360, 1935, 255}, 114, "Quillfen Software", {.fore = blue, .centred = true, .toolTip = "Click here to go to Quillfen Software."});
     Label1[6] = label(this, {"Label1", 6}, {240, 480, 1335, 255}, 48, "Scale standard");
     lblSite = label(this, "lblSite", {120, 6720, 1935, 255}, 46, makerSiteHost, {.fore = blue, .centred = true, .toolTip = "Click here to go to Quillfen Software."});
-    vscrTotVol = spin(Frame1[0], "vscrTotVol", {2955, 360, 375, 375}, 11, {1, 200, 1, 10, 1});
+    vscrTotVol = spin(Frame1[0], "vscrTotVol", {2955, 360, 375, 375}, 11, fuelScale::volumeRange);
     chkAddIsOil = checkBox(Frame1[0], "chkAddIsOil", {1920, 3000, 2175, 255}, 17, "< additive is part of oil %", 1);
     txtOther = textBox(Frame1[0], "txtOther", {1080, 3000, 735, 285}, 16, "EDL");
-    vscrInPercent[0] = spin(Frame1[0], {"vscrInPercent", 0}, {240, 4080, 375, 375}, 18, {0, 100, 1, 10, 1});
-    vscrInPercent[1] = spin(Frame1[0], {"vscrInPercent", 1}, {240, 1080, 375, 375}, 12, {0, 100, 1, 10, 1});
-    vscrInPercent[2] = spin(Frame1[0], {"vscrInPercent", 2}, {240, 1800, 375, 375}, 13, {0, 100, 1, 10, 1});
-    vscrInPercent[3] = spin(Frame1[0], {"vscrInPercent", 3}, {240, 2520, 375, 375}, 14, {0, 100, 1, 10, 1});
-    vscrInPercent[4] = spin(Frame1[0], {"vscrInPercent", 4}, {240, 3360, 375, 375}, 15, {0, 100, 1, 10, 1});
+    vscrInPercent[0] = spin(Frame1[0], {"vscrInPercent", 0}, {240, 4080, 375, 375}, 18, fuelScale::percentRange);
+    vscrInPercent[1] = spin(Frame1[0], {"vscrInPercent", 1}, {240, 1080, 375, 375}, 12, fuelScale::percentRange);
+    vscrInPercent[2] = spin(Frame1[0], {"vscrInPercent", 2}, {240, 1800, 375, 375}, 13, fuelScale::percentRange);
+    vscrInPercent[3] = spin(Frame1[0], {"vscrInPercent", 3}, {240, 2520, 375, 375}, 14, fuelScale::percentRange);
+    vscrInPercent[4] = spin(Frame1[0], {"vscrInPercent", 4}, {240, 3360, 375, 375}, 15, fuelScale::percentRange);
     lblOilTotal = label(Frame1[0], "lblOilTotal", {960, 4920, 2295, 255}, 57, "", {.back = lightGrey, .fore = blue, .border = true});
     Label1[5] = label(Frame1[0], {"Label1", 5}, {240, 360, 1080, 195}, 55, "Total Volume =", {.centred = true, .autoSize = true});
     lblTotalVol = label(Frame1[0], "lblTotalVol", {1515, 360, 1455, 300}, 22, "", boxed);
@@ -61,8 +62,8 @@ void Form1::createControls() {
     Label1[2] = label(Frame1[0], {"Label1", 2}, {240, 1560, 1335, 255}, 41, "Synthetic Oil");
     Label1[3] = label(Frame1[0], {"Label1", 3}, {240, 2280, 1335, 255}, 40, "Castor Oil");
     Label1[4] = label(Frame1[0], {"Label1", 4}, {240, 3000, 1695, 255}, 39, "Other > >");
-    vscrPreInGas = spin(Frame1[1], "vscrPreInGas", {720, 840, 375, 375}, 9, {1, 200, 1, 10, 1});
-    vscrPreInRatio = spin(Frame1[1], "vscrPreInRatio", {720, 2040, 375, 375}, 10, {0, 99, 1, 10, 1});
+    vscrPreInGas = spin(Frame1[1], "vscrPreInGas", {720, 840, 375, 375}, 9, fuelScale::volumeRange);
+    vscrPreInRatio = spin(Frame1[1], "vscrPreInRatio", {720, 2040, 375, 375}, 10, fuelScale::ratioRange);
     Label6 = label(Frame1[1], "Label6", {2160, 3120, 135, 195}, 67, "or", autoSize);
     lblPreVolumeOut2[1] = label(Frame1[1], {"lblPreVolumeOut2", 1}, {2400, 3120, 1725, 300}, 66, "", boxed);
     lblTotPreVol = label(Frame1[1], "lblTotPreVol", {720, 3960, 2895, 255}, 56, "", result);

@@ -1,5 +1,7 @@
 #include "convert/conversions.h"
 
+#include "fuel/volumeunits.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -17,12 +19,12 @@ constexpr std::array<Conversion, 4> length{{
 }};
 
 constexpr std::array<Conversion, 6> volume{{
-    {1, times, 0.061024, u"#0.0000"},   // cubic centimetres to cubic inches
-    {0, times, 16.387064, u"#0.0000"},  // cubic inches to cubic centimetres
-    {3, times, 0.033814, u"#0.00"},     // millilitres to US fluid ounces
-    {2, times, 29.57353, u"#0.00"},     // US fluid ounces to millilitres
-    {5, times, 0.264172, u"#0.00"},     // litres to US gallons
-    {4, times, 3.785411784, u"#0.000"}, // US gallons to litres
+    {1, times, 0.061024, u"#0.0000"},       // cubic centimetres to cubic inches
+    {0, times, 16.387064, u"#0.0000"},      // cubic inches to cubic centimetres
+    {3, times, fluidOuncesPerCc, u"#0.00"}, // millilitres to US fluid ounces
+    {2, times, ccPerFluidOunce, u"#0.00"},  // US fluid ounces to millilitres
+    {5, times, 0.264172, u"#0.00"},         // litres to US gallons
+    {4, times, 3.785411784, u"#0.000"},     // US gallons to litres
 }};
 
 constexpr std::array<Conversion, 2> torque{{

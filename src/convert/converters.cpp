@@ -14,8 +14,6 @@ Converters::Converters(FormControls& form)
                  &Converters::txtConvTorq_LostFocus);
     connectBoxes(Converter::temperature, &Converters::txtConvTemp_Change, &Converters::txtConvTemp_GotFocus,
                  &Converters::txtConvTemp_LostFocus);
-    for (int i = 0; i < int(f.txtConvVol.size()); ++i)
-        connect(f.txtConvVol[i], &TextBox::click, this, [this, i] { txtConvVol_Click(i); });
 }
 
 template <typename Handler>

@@ -26,7 +26,6 @@ private:
     void txtConvVol_Change(int Index) { convert(Converter::volume, Index); }
     void txtConvVol_GotFocus(int Index) { gotFocus(Converter::volume, Index); }
     void txtConvVol_LostFocus(int Index) { lostFocus(Converter::volume, Index); }
-    void txtConvVol_Click(int) {}
     void txtConvTorq_Change(int Index) { convert(Converter::torque, Index); }
     void txtConvTorq_GotFocus(int Index) { gotFocus(Converter::torque, Index); }
     void txtConvTorq_LostFocus(int Index) { lostFocus(Converter::torque, Index); }

@@ -1,16 +1,13 @@
 #include "fuel/glowfuelpage.h"
 
+#include "fuel/fuelscales.h"
 #include "fuel/glowmix.h"
 #include "fuel/volumeunits.h"
 
 namespace {
 
-enum Row { methanol, nitroMethane, syntheticOil, castorOil, otherAdditive, rowCount };
+using namespace fuelScale;
 
-// The spin buttons count down as their quantity goes up.
-constexpr int totalVolumeBase = 201;
-constexpr int percentBase = 100;
-constexpr int largestPluralValue = 199;
 constexpr int leastOilShareInBounds = 15;
 constexpr int glowFuelPageIndex = 0;
 
@@ -35,7 +32,7 @@ void GlowFuelPage::connectTotalVolume() {
 }
 
 void GlowFuelPage::connectPercentages() {
-    for (int i = 0; i < rowCount; ++i) {
+    for (int i = 0; i < glowRowCount; ++i) {
         SpinButton* spin = f.vscrInPercent[i];
         connect(spin, &SpinButton::change, this, [this, i] { vscrInPercent_Change(i); });
         connect(spin, &SpinButton::gotFocus, this, [this, i] { vscrInPercent_GotFocus(i); });
@@ -63,7 +60,7 @@ void GlowFuelPage::cmbVolumeGrads_Click() {
 void GlowFuelPage::showTotalVolume() {
     const int value = f.vscrTotVol->value();
     const QString& unitName = value > largestPluralValue ? f.volUnitSingular : f.volUnitPlural;
-    f.lblTotalVol->setCaption(QString::number(totalVolumeBase - value) + u' ' + unitName);
+    f.lblTotalVol->setCaption(QString::number(volumeBase - value) + u' ' + unitName);
 }
 
 void GlowFuelPage::vscrTotVol_Change() {
@@ -101,12 +98,12 @@ void GlowFuelPage::chkAddIsOil_Click() {
 
 void GlowFuelPage::calcGlowMix() {
     int sum = 0;
-    for (int row = 0; row < rowCount; ++row)
+    for (int row = 0; row < glowRowCount; ++row)
         sum += percent(row);
     showPercentageSum(sum);
 
-    const Amount total = Amount::fromWhole(totalVolumeBase - f.vscrTotVol->value());
-    for (int row = 0; row < rowCount; ++row) {
+    const Amount total = Amount::fromWhole(volumeBase - f.vscrTotVol->value());
+    for (int row = 0; row < glowRowCount; ++row) {
         // A row whose percentage was never shown is not in use yet, whatever its spin button holds.
         const bool active = !f.lblPercentIn[row]->caption().isEmpty() && percent(row) != 0;
         if (active)
@@ -128,7 +125,7 @@ void GlowFuelPage::showPercentageSum(int sum) {
     f.lblIndicate->setForeColor(correct ? colours::blue : colours::red);
 
     const Colour rowText = correct ? f.cmbVolumeGrads->foreColor() : colours::red;
-    for (int row = 0; row < rowCount; ++row) {
+    for (int row = 0; row < glowRowCount; ++row) {
         f.lblPercentIn[row]->setForeColor(rowText);
         f.lblVolumeOut[row]->setForeColor(rowText);
         f.lblVolumeOut2[row]->setForeColor(rowText);

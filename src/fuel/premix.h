@@ -8,10 +8,6 @@
 
 #include <QString>
 
-// The cross factors users have always seen, each used as written rather than derived from the other.
-inline constexpr double fluidOuncesPerCc = 0.033814;
-inline constexpr double ccPerFluidOunce = 29.57353;
-
 // Cubic centimetres for litres, US fluid ounces for both US units.
 Amount preMixOil(Amount gas, Amount ratio, VolumeUnit unit);
 // Petrol plus oil, back in the chosen unit.

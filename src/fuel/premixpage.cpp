@@ -1,16 +1,10 @@
 #include "fuel/premixpage.h"
 
+#include "fuel/fuelscales.h"
 #include "fuel/premix.h"
 #include "fuel/volumeunits.h"
 
-namespace {
-
-// The spin buttons count down as their quantity goes up.
-constexpr int gasBase = 201;
-constexpr int ratioBase = 100;
-constexpr int largestPluralValue = 199;
-
-} // namespace
+using namespace fuelScale;
 
 PreMixPage::PreMixPage(FormControls& form)
     : QObject(&form)
@@ -31,7 +25,7 @@ void PreMixPage::vscrPreInGas_Change() {
 void PreMixPage::showGasVolume() {
     const int value = f.vscrPreInGas->value();
     const QString& unitName = value > largestPluralValue ? f.volUnitSingular : f.volUnitPlural;
-    f.lblPreGasVol->setCaption(QString::number(gasBase - value) + u' ' + unitName);
+    f.lblPreGasVol->setCaption(QString::number(volumeBase - value) + u' ' + unitName);
 }
 
 void PreMixPage::vscrPreInGas_GotFocus() {
@@ -64,7 +58,7 @@ void PreMixPage::calcPreMix() {
     const auto unit = volumeUnitAt(f.cmbVolumeGrads->listIndex());
     if (!unit)
         return;
-    const Amount gas = Amount::fromWhole(gasBase - f.vscrPreInGas->value());
+    const Amount gas = Amount::fromWhole(volumeBase - f.vscrPreInGas->value());
     const Amount ratio = Amount::fromWhole(ratioBase - f.vscrPreInRatio->value());
     const PreMixCaptions captions = preMixCaptions(f.numbers(), gas, ratio, *unit, f.volUnitPlural);
     f.lblPreVolumeOut2[0]->setCaption(captions.oil);

@@ -5,6 +5,11 @@
 #include <QString>
 #include <optional>
 
+// The cross factors users have always seen, each used as written rather than derived from the
+// other; the pre-mix page and the volume converter both work with them.
+inline constexpr double fluidOuncesPerCc = 0.033814;
+inline constexpr double ccPerFluidOunce = 29.57353;
+
 enum class VolumeUnit { Litre = 0, UsFluidOunce = 1, UsGallon = 2 };
 
 struct VolumeUnitNames {

@@ -1,21 +1,22 @@
 #include "output/resultsreport.h"
 
+#include "fuel/fuelscales.h"
+
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 const QString ruleLine = QString(10, u'~');
-constexpr int zeroPercentValue = 100;
-constexpr int otherAdditive = 4;
 
 QString glowFuelReport(const FormControls& f) {
     const QString emptyLine = lineBreak + lineBreak;
     QString report = QStringLiteral("For total Glow Fuel volume of ") + f.lblTotalVol->caption() + emptyLine +
                      ruleLine + emptyLine;
     for (int i = 0; i < int(f.vscrInPercent.size()); ++i) {
-        if (f.vscrInPercent[i]->value() == zeroPercentValue)
+        // A component at 0 % has no line.
+        if (f.vscrInPercent[i]->value() == fuelScale::percentBase)
             continue;
         // The additive goes by the name the user gave it, never by its row's caption.
-        const QString name = i == otherAdditive ? f.txtOther->text() : f.Label1[i]->caption();
+        const QString name = i == fuelScale::otherAdditive ? f.txtOther->text() : f.Label1[i]->caption();
         report += f.lblPercentIn[i]->caption() + u' ' + name + QStringLiteral(" = ") +
                   f.lblVolumeOut[i]->caption() + u' ' + f.lblOut1[0]->caption() + QStringLiteral(" or ") +
                   f.lblVolumeOut2[i]->caption() + u' ' + f.lblOut1[1]->caption() + emptyLine;

@@ -121,7 +121,7 @@ bool QtDesktop::startPrinting(const QString& path, QObject* receiver, std::funct
     });
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
     runningPrintCommands().push_back(process);
-    QObject::connect(process, &QObject::destroyed,
+    QObject::connect(process, &QObject::destroyed, process,
                      [process] { std::erase(runningPrintCommands(), process); });
     process->start();
     return true;
