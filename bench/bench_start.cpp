@@ -2,6 +2,7 @@
 // benchmark times against the two floors.
 #include "app/mdlstart.h"
 #include "firstframe.h"
+#include "version.h"
 
 #include <QApplication>
 

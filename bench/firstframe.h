@@ -4,6 +4,8 @@
 // one builds.
 #pragma once
 
+#include "version.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>

@@ -1,5 +1,6 @@
 // Process entry: the Qt application, then the start routine, then the event loop.
 #include "app/mdlstart.h"
+#include "version.h"
 
 #include <QApplication>
 

@@ -1,6 +1,7 @@
 // Loading the window: the caption, the three lists, and the first value of every input, in an
 // order the pages rely on, since each assignment runs that input's handler at once.
 #include "app/form1.h"
+#include "version.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // the keyboard, Close and Calculator.
 #include "platform/qtdesktop.h"
 #include "support/window.h"
+#include "version.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
