@@ -10,6 +10,8 @@ rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick x11-xserver
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
+# The Windows syntax check of the sources (scripts/check-portability).
+rotorix_portability_packages=(g++-mingw-w64-x86-64-posix)
 # Only bench/run needs these; the tests never time anything.
 rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 
