@@ -29,34 +29,31 @@ def fail(what):
     raise Fail(what)
 
 def wait(condition, what, deadline=30):
-    """Polls until condition() gives something true and returns that; only a generous deadline,
-    since a busy machine is slow, never a judge of speed."""
+    # Only a generous deadline, since a busy machine is slow: never a judge of speed.
     end = time.monotonic() + deadline
     while not (got := condition()):
-        if time.monotonic() > end:
-            raise Fail(what() if callable(what) else what)
+        if time.monotonic() > end: raise Fail(what() if callable(what) else what)
         time.sleep(0.1)
     return got
 
-def out(*args, timeout=10, **kw):
-    """A command's standard output, or None when it fails."""
+def out(*args, timeout=10):  # a command's output, None when it fails
     try:
-        done = sp.run(args, capture_output=True, timeout=timeout, **kw)
+        done = sp.run(args, capture_output=True, timeout=timeout)
     except sp.TimeoutExpired:
         return None
     return done.stdout if done.returncode == 0 else None
 
 def must(*args, timeout=60):
-    try:
-        done = sp.run(args, capture_output=True, timeout=timeout)
-    except sp.TimeoutExpired:
-        raise Fail(f"{' '.join(args)} did not finish")
-    if done.returncode:
-        raise Fail(f"{' '.join(args)} failed: {(done.stdout + done.stderr).decode(errors='replace')}")
-    return done.stdout.decode()
+    done = out(*args, timeout=timeout)
+    return fail(f"{' '.join(args)} failed") if done is None else done.decode()
 
-def pointer():
-    """The server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, read through XFixes."""
+def write(path, text, mode=0o755):
+    os.makedirs(os.path.dirname(path), 0o755, exist_ok=True)
+    with open(path, "w") as f:
+        f.write(text)
+    os.chmod(path, mode)
+
+def pointer():  # the server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, through XFixes
     class Image(ctypes.Structure):
         _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
                     ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
@@ -94,18 +91,13 @@ class Run:
     def clipboard(self, target="UTF8_STRING"):
         return out("xclip", "-selection", "clipboard", "-o", "-t", target, timeout=2)
     def do_mark(self):  # a marker tells a fresh copy from an old one
-        sp.run(["xclip", "-selection", "clipboard", "-i"], input=b"(nothing copied)",
-               stdout=sp.DEVNULL, stderr=sp.DEVNULL, check=True)
+        sp.run(["xclip", "-selection", "clipboard", "-i"], input=b"(nothing copied)", stdout=sp.DEVNULL, check=True)
     def expect(self, what, read, spec, old=None, new=None):
-        """Waits for read() to give the bytes of SPEC: a file of tests/data, a literal (\\r and \\n
-        are line ends) or both joined by +, with OLD replaced by NEW."""
+        # SPEC: a file of tests/data, a literal (\\r, \\n line ends) or both joined by +; OLD becomes NEW.
         want = b""
         for part in spec.split("+"):
-            if part.endswith(".txt"):
-                with open(os.path.join(DATA, part), "rb") as f:
-                    want += f.read()
-            else:
-                want += part.replace("\\r", "\r").replace("\\n", "\n").encode()
+            literal = part.replace("\\r", "\r").replace("\\n", "\n").encode()
+            want += open(os.path.join(DATA, part), "rb").read() if part.endswith(".txt") else literal
         want = want.replace(old.encode(), new.encode()) if old else want
         wait(lambda: read() == want, lambda: f"{what} is {read()!r}, not {want!r}")
     # Steps that prepare the machine, before the program starts.
@@ -117,9 +109,9 @@ class Run:
         os.makedirs(self.bin)
         shutil.copy(self.program, self.bin)
         self.program = os.path.join(self.bin, os.path.basename(self.program))
+    # The program's folder read-only, as an installed program's is to its user; root writes there
+    # all the same, so root runs the program as nobody.
     def do_user(self):
-        """The program's folder read-only, as an installed program's is to its user; root writes
-        there all the same, so root runs the program as nobody."""
         home = os.path.join(self.tmp, "home")
         os.makedirs(home)
         os.chmod(self.bin, 0o555)
@@ -127,36 +119,26 @@ class Run:
         if os.geteuid() == 0:
             shutil.chown(home, "nobody", "nogroup")
             self.launcher = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
-    def do_lp(self):
-        """A print command on the program's PATH that records that it started, waits while {tmp}/go
-        exists, then keeps a copy of the file it was given."""
-        os.makedirs(f"{self.tmp}/fake")
-        with open(f"{self.tmp}/fake/lp", "w") as f:
-            f.write(f'#!/bin/sh\necho "$1" >{self.tmp}/started\nwhile [ -e {self.tmp}/go ]; do sleep 0.1; done\n'
-                    f'cp "$1" {self.tmp}/printed.tmp && mv {self.tmp}/printed.tmp {self.tmp}/printed\n')
-        os.chmod(f"{self.tmp}/fake", 0o755)
-        os.chmod(f"{self.tmp}/fake/lp", 0o755)
+    def do_lp(self):  # a print command that tells it started, waits while {tmp}/go exists, keeps the file
+        t = self.tmp
+        write(f"{t}/fake/lp", f'#!/bin/sh\necho "$1" >{t}/started\nwhile [ -e {t}/go ]; do sleep 0.1; done\n'
+              f'cp "$1" {t}/printed.tmp && mv {t}/printed.tmp {t}/printed\n')
     def do_touch(self, path):
         open(path, "w").close()
     def do_opener(self):  # xdg-open as a stand-in that records every address it is handed
-        os.makedirs(f"{self.tmp}/opener")
-        with open(f"{self.tmp}/opener/xdg-open", "w") as f:
-            f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >>{self.tmp}/opened\n')
-        os.chmod(f"{self.tmp}/opener/xdg-open", 0o755)
+        write(f"{self.tmp}/opener/xdg-open", f'#!/bin/sh\nprintf "%s\\n" "$*" >>{self.tmp}/opened\n')
         self.app_env["PATH"] = f"{self.tmp}/opener:{os.environ['PATH']}"
+    # A session bus of the run's own starts the accessibility bus, its sockets in the run's folder.
     def do_bus(self):
-        """A session bus of the run's own; it starts the accessibility bus on demand, whose sockets
-        land in a runtime folder of the run's own too."""
         os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.tmp, "run")
         os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self.app_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    # A private CUPS scheduler on a socket of the run's, with a default raw queue whose backend keeps
+    # every job as {tmp}/cups/out/job-N. It runs jobs as lp, which only root can arrange.
     def do_cups(self):
-        """A private CUPS scheduler on a socket of the run's, with a default raw queue whose backend
-        keeps every job as {tmp}/cups/out/job-N. It runs jobs as lp, which only root can arrange."""
-        if os.geteuid() != 0:
-            raise Skip("a private CUPS scheduler needs root")
+        if os.geteuid() != 0: raise Skip("a private CUPS scheduler needs root")
         d = os.path.join(self.tmp, "cups")
         for sub in ("spool", "cache", "state", "log", "tmp", "bin/backend", "out"):
             os.makedirs(f"{d}/{sub}", 0o755)
@@ -164,26 +146,20 @@ class Run:
             shutil.chown(f"{d}/{sub}", "lp", "lp")
         os.chmod(f"{d}/out", 0o770)
         os.symlink("/usr/lib/cups/daemon", f"{d}/bin/daemon")
-        with open(f"{d}/bin/backend/capture", "w") as f:
-            f.write(CAPTURE)
-        os.chmod(f"{d}/bin/backend/capture", 0o755)
-        with open(f"{d}/cupsd.conf", "w") as f:
-            f.write(f"Listen {d}/cups.sock\nLogLevel warn\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n")
-        with open(f"{d}/cups-files.conf", "w") as f:
-            f.write(f"ServerRoot {d}\nServerBin {d}/bin\nRequestRoot {d}/spool\nCacheDir {d}/cache\n"
-                    f"StateDir {d}/state\nTempDir {d}/tmp\nErrorLog {d}/log/error_log\nUser lp\nGroup lp\n")
+        write(f"{d}/bin/backend/capture", CAPTURE)
+        write(f"{d}/cupsd.conf", f"Listen {d}/cups.sock\nLogLevel warn\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
+        write(f"{d}/cups-files.conf", f"ServerRoot {d}\nServerBin {d}/bin\nRequestRoot {d}/spool\nCacheDir {d}/cache\n"
+              f"StateDir {d}/state\nTempDir {d}/tmp\nErrorLog {d}/log/error_log\nUser lp\nGroup lp\n")
         self.spawn(["cupsd", "-f", "-c", f"{d}/cupsd.conf", "-s", f"{d}/cups-files.conf"])
         os.environ["CUPS_SERVER"] = f"{d}/cups.sock"
         # A scheduler that has just begun to answer may still refuse a new queue for a moment.
         wait(lambda: out("lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw") is not None
              and out("lpadmin", "-d", "capture") is not None, "the private CUPS scheduler took no queue")
         wait(lambda: (out("lpstat", "-d") or b"").endswith(b": capture\n"), "the capture queue is not the default")
+    # Installing the package needs root or sudo; a machine that already has one is left alone.
     def do_package(self):
-        """Builds the package; installing it needs root or sudo, and a machine that already has a
-        rotorix package is left alone."""
         self.sudo = [] if os.geteuid() == 0 else ["sudo", "-n"]
-        if self.sudo and out("sudo", "-n", "true") is None:
-            raise Skip("installing a package needs root or sudo")
+        if self.sudo and out("sudo", "-n", "true") is None: raise Skip("installing a package needs root or sudo")
         if out("dpkg-query", "-W", "-f=${db:Status-Status}", "rotorix") == b"installed":
             raise Skip("a rotorix package is already installed here; not replacing it")
         must("cpack", "--config", self.program, "-B", f"{self.tmp}/deb", timeout=600)
@@ -199,18 +175,15 @@ class Run:
     def do_depends(self, *packages):
         depends = must("dpkg-deb", "-f", self.deb, "Depends")
         for package in packages:
-            if package not in depends:
-                raise Fail(f"Depends lacks {package}: {depends}")
+            if package not in depends: raise Fail(f"Depends lacks {package}: {depends}")
     def do_holds(self, *files):
         listed = {line.split()[-1] for line in must("dpkg-deb", "-c", self.deb).splitlines()}
         for file in files:
-            if file not in listed:
-                raise Fail(f"the package lacks {file}")
+            if file not in listed: raise Fail(f"the package lacks {file}")
     def do_remove(self):
         sp.run([*self.installed, "dpkg", "--purge", "rotorix"], capture_output=True)
         self.installed = None
-        if out("dpkg-query", "-W", "rotorix") is not None:
-            raise Fail("rotorix is still installed after removal")
+        if out("dpkg-query", "-W", "rotorix") is not None: raise Fail("rotorix is still installed after removal")
     # The program: its window must have the fixed client area of 314 x 479, times QT_SCALE_FACTOR.
     def do_start(self):
         if "DISPLAY" not in os.environ:
@@ -224,13 +197,11 @@ class Run:
         with open(f"{self.tmp}/app.log", "ab") as log:
             self.app = self.spawn([*self.launcher, self.program], env=env, stdout=log, stderr=sp.STDOUT)
         def window():
-            if self.app.poll() is not None:
-                raise Fail("the program exited before showing its window")
+            self.app.poll() is None or fail("the program exited before showing its window")
             return (out("xdotool", "search", "--onlyvisible", "--name", "^Rotorix ") or b"").split()[:1]
         self.win = wait(window, "no window appeared")[0].decode()
         title = f"Rotorix (v{os.environ['ROTORIX_VERSION']})"
-        if must("xdotool", "getwindowname", self.win).strip() != title:
-            raise Fail(f"the title is not {title!r}")
+        if must("xdotool", "getwindowname", self.win).strip() != title: raise Fail(f"the title is not {title!r}")
         width, height = 314 * scale, 479 * scale  # no window manager, so no frame
         info = must("xwininfo", "-id", self.win)
         if f"Width: {width}\n" not in info or f"Height: {height}\n" not in info:
@@ -240,12 +211,10 @@ class Run:
         must("xdotool", "windowfocus", "--sync", self.win, timeout=10)
         self.do_shot("opened")
     def do_end(self):
-        """Escape closes the program, which must end by itself with status 0. The key goes through
-        XTEST: one sent to the window would have its release hit a window that no longer exists."""
+        # Through XTEST: a key sent to the window would have its release hit a window now gone.
         self.key("Escape", window=False)
         wait(lambda: self.app.poll() is not None, "the program still runs after Escape")
-        if self.app.returncode:
-            raise Fail(f"the program exited with status {self.app.returncode}")
+        if self.app.returncode: raise Fail(f"the program exited with status {self.app.returncode}")
         self.app = None
     def do_keys(self, *keys):  # KEY*N presses KEY N times
         self.key(*keys)
@@ -258,14 +227,13 @@ class Run:
     def do_click(self, x, y):
         must("xdotool", "mousemove", "--window", self.win, x, y, "click", "1")
     def do_unmapped(self, keysym):
-        """Presses a key for a keysym the keyboard map lacks, on a spare key code of its own."""
+        # A keysym the keyboard map lacks gets a spare key code of its own first.
         spare = [line.split()[1] for line in must("xmodmap", "-pke").splitlines() if len(line.split()) == 3]
         must("xmodmap", "-e", f"keycode {spare[0]} = {keysym}")
         self.key(keysym)
     def do_shot(self, name, mode="", other="", window=None):
-        """Keeps a PNG of the window once two shots in a row agree, so a half-painted window is
-        never kept: with "changed" only once it differs from the last one, with "like OTHER" once
-        it is the very picture OTHER was."""
+        # Kept once two shots in a row agree, so never half-painted; "changed": once it differs from
+        # the last one; "like OTHER": once it is the very picture OTHER was.
         path, previous = f"{self.tmp}/shot.png", [None]
         def settled():
             must("import", "-silent", "-window", window or self.win, path)
@@ -277,8 +245,7 @@ class Run:
         self.last = self.signatures[name] = previous[0]
         shutil.copy(path, f"{self.shots}/{self.name}-{name}.png")
     def do_scaled(self, big, small, limit):
-        """Text is drawn afresh at the larger size, so the halved picture matches only once both are
-        blurred a little; a control three pixels out of place differs three times as much."""
+        # Text is drawn afresh at the larger size: the pictures match only once blurred a little.
         shot = f"{self.shots}/{self.name}-%s.png"
         must("convert", shot % big, "-resize", "50%", "-blur", "0x1", f"{self.tmp}/a.png")
         must("convert", shot % small, "-blur", "0x1", f"{self.tmp}/b.png")
@@ -286,27 +253,18 @@ class Run:
                       capture_output=True, text=True)
         difference = float(done.stderr.split("(")[-1].rstrip(")\n"))
         print(f"{big} halved differs from {small} by {difference} (RMSE)")
-        if not difference < float(limit):
-            raise Fail(f"{big} differs from {small} by {difference}")
+        if not difference < float(limit): raise Fail(f"{big} differs from {small} by {difference}")
     def do_clip(self, targets, spec, old=None, new=None):  # the clipboard as TARGET,TARGET...
         for target in targets.split(","):
             self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), spec, old, new)
     def do_file(self, path, spec):
-        def read():
-            try:
-                with open(path, "rb") as f:
-                    return f.read()
-            except OSError:
-                return None
-        self.expect(path, read, spec)
+        self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), spec)
     def do_absent(self, path):
-        if os.path.exists(path):
-            raise Fail(f"{path} exists")
+        if os.path.exists(path): raise Fail(f"{path} exists")
     def do_rm(self, path):
         os.remove(path)
     def do_pair(self, a, b, b2, a2):
-        """Types A in a box and reads B in its partner, types B2 there and reads A2 in the first box,
-        each the whole text copied out (Ctrl+A, Ctrl+C); then on to the next pair."""
+        # A typed in a box shows B in its partner, B2 typed there A2 in the first box (copied out).
         for text, move, shown in ((a, "Tab", b), (b2, "shift+Tab", a2)):
             self.do_type(text)
             self.do_mark()
@@ -315,14 +273,12 @@ class Run:
         self.key("Tab", "Tab")
     def do_popups(self, count):  # the program shows COUNT windows besides its own (open lists)
         def shown():
-            if self.app.poll() is not None:
-                raise Fail(f"the program ended while waiting for {count} open lists")
+            self.app.poll() is None or fail(f"the program ended while waiting for {count} open lists")
             windows = (out("xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)) or b"").split()
             return len([w for w in windows if w.decode() != self.win]) == int(count)
         wait(shown, f"the program does not show {count} open lists")
     def do_message(self, name, key):
-        """A message box (a window titled just "Rotorix") is kept in a screenshot; KEY closes it,
-        and the window, still there, gets the keyboard back."""
+        # A message box is a window titled just "Rotorix"; after KEY the window gets the keyboard back.
         box = wait(lambda: (out("xdotool", "search", "--onlyvisible", "--name", "^Rotorix$") or b"").split(),
                    "no message box appeared")[0].decode()
         self.do_shot(name, window=box)
@@ -332,8 +288,7 @@ class Run:
              f"{key} did not close the message box")
         must("xdotool", "windowfocus", "--sync", self.win, timeout=10)
     def do_pointer(self, image):  # the pointer settles on IMAGE; !IMAGE: it is not IMAGE now
-        if image.startswith("!") and pointer() == image[1:]:
-            raise Fail(f"the pointer is {image[1:]}")
+        if image.startswith("!") and pointer() == image[1:]: raise Fail(f"the pointer is {image[1:]}")
         image.startswith("!") or wait(lambda: pointer() == image, lambda: f"the pointer is {pointer()}")
     def atspi_window(self):
         import pyatspi
@@ -342,8 +297,7 @@ class Run:
                     for c in a if c and c.getState().contains(pyatspi.STATE_SHOWING)]
         return pyatspi, wait(showing, "no showing Rotorix window on the accessibility bus")[0]
     def do_names(self, page):
-        """What a screen reader says for the control at each point accessible-names.tsv gives for
-        PAGE: the smallest showing control there; a list's name comes from its label by relation."""
+        # The smallest showing control at each point of the table; a list's name comes by relation.
         pyatspi, root = self.atspi_window()
         origin, found = root.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), []
         def walk(obj):
@@ -371,10 +325,9 @@ class Run:
                     name = labels[0] if labels else name
                 if name != row[5]:
                     failures.append(f"page {page} {row[1]}: {name!r}, not {row[5]!r}")
-        if failures or not rows:
-            raise Fail("\n".join(failures) or f"accessible-names.tsv has no rows for page {page}")
+        if failures or not rows: raise Fail("\n".join(failures) or f"accessible-names.tsv has no rows for page {page}")
     def do_announce(self, name, *keys):
-        """KEYS make the program announce a name change that says NAME."""
+        # KEYS make the program announce a name change that says NAME.
         pyatspi, _ = self.atspi_window()
         from gi.repository import GLib
         loop, heard = GLib.MainLoop(), []
@@ -385,8 +338,7 @@ class Run:
         GLib.idle_add(lambda: self.key(*keys))
         GLib.timeout_add_seconds(30, loop.quit)
         loop.run()
-        if name not in heard:
-            raise Fail(f"no announcement of {name!r}; heard {heard}")
+        if name not in heard: raise Fail(f"no announcement of {name!r}; heard {heard}")
     def cleanup(self):
         for proc in [self.app] * bool(self.app) + self.procs[::-1]:
             if proc.poll() is None:
@@ -416,8 +368,7 @@ def main(name, program, shots):
         return 77
     except Fail as fail:
         print(f"FAIL: {fail}", file=sys.stderr)
-        if os.path.exists(f"{run.tmp}/app.log"):
-            sys.stderr.write(open(f"{run.tmp}/app.log", errors="replace").read()[-4000:])
+        os.path.exists(f"{run.tmp}/app.log") and sys.stderr.write(open(f"{run.tmp}/app.log").read()[-4000:])
         return 1
     finally:
         run.cleanup()
