@@ -101,10 +101,8 @@ class Run:
         want = want.replace(old.encode(), new.encode()) if old else want
         wait(lambda: read() == want, lambda: f"{what} is {read()!r}, not {want!r}")
     # Steps that prepare the machine, before the program starts.
-    def do_env(self, *settings):
-        self.app_env.update(s.split("=", 1) for s in settings)
-    def do_decimal(self, separator):
-        self.decimal = separator
+    def do_env(self, *settings): self.app_env.update(s.split("=", 1) for s in settings)
+    def do_decimal(self, separator): self.decimal = separator
     def do_own(self):  # the program runs from a folder of its own, where it writes its print file
         os.makedirs(self.bin)
         shutil.copy(self.program, self.bin)
@@ -123,8 +121,7 @@ class Run:
         t = self.tmp
         write(f"{t}/fake/lp", f'#!/bin/sh\necho "$1" >{t}/started\nwhile [ -e {t}/go ]; do sleep 0.1; done\n'
               f'cp "$1" {t}/printed.tmp && mv {t}/printed.tmp {t}/printed\n')
-    def do_touch(self, path):
-        open(path, "w").close()
+    def do_touch(self, path): open(path, "w").close()
     def do_opener(self):  # xdg-open as a stand-in that records every address it is handed
         write(f"{self.tmp}/opener/xdg-open", f'#!/bin/sh\nprintf "%s\\n" "$*" >>{self.tmp}/opened\n')
         self.app_env["PATH"] = f"{self.tmp}/opener:{os.environ['PATH']}"
@@ -220,12 +217,9 @@ class Run:
         self.key(*keys)
     def do_xkeys(self, *keys):  # through XTEST, to whichever window has the keyboard
         self.key(*keys, window=False)
-    def do_type(self, text):
-        must("xdotool", "type", "--window", self.win, "--delay", "30", "--", text)
-    def do_move(self, x, y):
-        must("xdotool", "mousemove", "--window", self.win, x, y)
-    def do_click(self, x, y):
-        must("xdotool", "mousemove", "--window", self.win, x, y, "click", "1")
+    def do_type(self, text): must("xdotool", "type", "--window", self.win, "--delay", "30", "--", text)
+    def do_move(self, x, y): must("xdotool", "mousemove", "--window", self.win, x, y)
+    def do_click(self, x, y): must("xdotool", "mousemove", "--window", self.win, x, y, "click", "1")
     def do_unmapped(self, keysym):
         # A keysym the keyboard map lacks gets a spare key code of its own first.
         spare = [line.split()[1] for line in must("xmodmap", "-pke").splitlines() if len(line.split()) == 3]
@@ -259,10 +253,8 @@ class Run:
             self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), spec, old, new)
     def do_file(self, path, spec):
         self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), spec)
-    def do_absent(self, path):
-        if os.path.exists(path): raise Fail(f"{path} exists")
-    def do_rm(self, path):
-        os.remove(path)
+    def do_absent(self, path): os.path.exists(path) and fail(f"{path} exists")
+    def do_rm(self, path): os.remove(path)
     def do_pair(self, a, b, b2, a2):
         # A typed in a box shows B in its partner, B2 typed there A2 in the first box (copied out).
         for text, move, shown in ((a, "Tab", b), (b2, "shift+Tab", a2)):
