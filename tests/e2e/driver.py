@@ -231,7 +231,9 @@ class Run:
         path, previous = f"{self.tmp}/shot.png", [None]
         def settled():
             must("import", "-silent", "-window", window or self.win, path)
-            signature = must("identify", "-format", "%#", path)
+            # A window mapped but not yet painted is one flat colour, and two such shots agree.
+            signature, colours = must("identify", "-format", "%# %k", path).split()
+            if colours == "1": return False
             wanted = {"": True, "changed": signature != self.last, "like": signature == self.signatures.get(other)}
             same, previous[0] = signature == previous[0], signature
             return same and wanted[mode]
