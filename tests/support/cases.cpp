@@ -252,7 +252,7 @@ struct Case {
         }
         if (name == "printed") {
             for (const QString& path : desktop.printedFiles)
-                list << QDir(dir.path()).relativeFilePath(path);
+                list << path.mid(dir.path().size() + 1);
             return list.join(u'|');
         }
         if (name == "programfile" || name == "userfile")
