@@ -1,0 +1,415 @@
+// Every window test is a table of cases in a file: each case shows the real window on a fake
+// desktop, makes a person's gestures on controls named as the catalogue names them, and compares
+// what the person then sees with the literal texts written beside the gestures. The file format
+// is told at the top of tests/app/form1.cases.
+#include "output/resultsreport.h"
+#include "support/window.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtMath>
+
+namespace {
+
+QString caseFile;
+QHash<QString, QString> aliases;
+
+QString yesNo(bool yes) {
+    return yes ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+// "lblVolumeOut(0-4).back" names five controls' colours; an alias names what it stands for.
+QStringList expand(const QString& text) {
+    static const QRegularExpression range(QStringLiteral(R"(^(\w+)\((\d+)-(\d+)\)$)"));
+    QStringList names;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString base = word.section(u'.', 0, 0), property = word.mid(base.size());
+        const auto m = range.match(base);
+        if (aliases.contains(base))
+            for (const QString& name : expand(aliases[base]))
+                names << name + property;
+        else if (m.hasMatch())
+            for (int i = m.captured(2).toInt(); i <= m.captured(3).toInt(); ++i)
+                names << QStringLiteral("%1(%2)%3").arg(m.captured(1)).arg(i).arg(property);
+        else
+            names << word;
+    }
+    return names;
+}
+
+QString colourName(Colour colour) {
+    static const QHash<std::uint32_t, QString> names{
+        {0x00FFFF, "yellow"}, {0x0000FF, "red"},      {0xFF0000, "blue"},    {0xE0E0E0, "grey"},
+        {0x0000C0, "darkred"}, {0x80000005, "normal"}, {0x8000000F, "blank"}, {0x80000008, "text"}};
+    return names.value(colour.value(), QString::number(colour.value(), 16));
+}
+
+QString unescaped(QString text) {
+    return text.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n"));
+}
+
+QString contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(missing)");
+}
+
+// An expected text; "@glow-report.txt\r\n" is that file of tests/data and one more line break.
+QString expected(const QString& value) {
+    if (!value.startsWith(u'@'))
+        return unescaped(value);
+    const QString name = value.mid(1).section(u'\\', 0, 0);
+    return contentsOf(QFileInfo(caseFile).dir().filePath("../data/" + name)) + unescaped(value.mid(name.size() + 1));
+}
+
+// The width a control leaves its caption: a push button loses its bevel, a check box its box.
+bool captionFits(const QWidget* control) {
+    const QStyle* style = control->style();
+    if (const auto* label = qobject_cast<const Label*>(control))
+        return label->fontMetrics().horizontalAdvance(label->caption()) <= label->contentsRect().width();
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const int room = qobject_cast<const QCheckBox*>(button)
+                         ? button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                         : button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+    return button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) <= room;
+}
+
+struct Case {
+    FakeDesktop desktop;
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+    QString where; // the line of the case file being run, for failure messages
+
+    QString at(const QString& folder) const { return folder == "-" ? QString() : dir.filePath(folder); }
+
+    void start(const QString& options) {
+        desktop.clipboard = QStringLiteral("old");
+        desktop.programDir = at("program folder");
+        desktop.userDir = at("home/.cache/Rotorix");
+        QDir().mkpath(desktop.programDir);
+        // A folder under a regular file cannot be made, not even by root.
+        QFile blocker(at("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
+        for (const QString& option : options.split(u' ', Qt::SkipEmptyParts)) {
+            const QString key = option.section(u'=', 0, 0), value = option.section(u'=', 1);
+            if (key == "locale")
+                desktop.locale = QLocale(value);
+            else if (value == "none")
+                desktop.measurement.reset();
+            else
+                desktop.measurement = value == "us"   ? QLocale::ImperialUSSystem
+                                      : value == "uk" ? QLocale::ImperialUKSystem
+                                                      : measurementSystemOf(QLocale(value));
+        }
+        form = showWindow(desktop);
+    }
+
+    QWidget* find(const QString& name) const {
+        if (name == "window")
+            return form.get();
+        for (const auto& entry : form->controls())
+            if (entry.control->objectName() == name)
+                return entry.control;
+        qFatal("no control named %s", qPrintable(name));
+    }
+    static QWidget* focused() {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
+    }
+
+    void spinTo(const QString& name, int quantity) {
+        // Each spin button shows a constant minus its value.
+        auto* spin = static_cast<SpinButton*>(find(name));
+        const int base = name.startsWith("vscrTotVol") || name.startsWith("vscrPreInGas") ? 201 : 100;
+        while (base - spin->value() != quantity)
+            clickArrow(spin, base - spin->value() < quantity);
+    }
+
+    // A pointer move at a point of the window, in logical pixels, delivered as the desktop delivers
+    // it: to the control under the point, which may pass it on to the window.
+    void moveTo(QPointF at) {
+        QWidget* child = form->childAt(QPoint(qFloor(at.x()), qFloor(at.y())));
+        QWidget* target = child ? child : form.get();
+        QMouseEvent move(QEvent::MouseMove, at - QPointF(target->mapTo(form.get(), QPoint(0, 0))),
+                         form->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+
+    void gesture(const QString& item) {
+        const QStringList w = item.split(u' ', Qt::SkipEmptyParts);
+        const QString& verb = w[0];
+        if (verb == "up" || verb == "down")
+            for (int n = w.value(2, "1").toInt(); n > 0; --n)
+                clickArrow(static_cast<SpinButton*>(find(w[1])), verb == "up");
+        else if (verb == "spin")
+            spinTo(w[1], w[2].toInt());
+        else if (verb == "mix")
+            for (int row = 0; row + 1 < w.size(); ++row)
+                spinTo(QStringLiteral("vscrInPercent(%1)").arg(row), w[row + 1].toInt());
+        else if (verb == "pick") {
+            auto* list = static_cast<DropDownList*>(find(w[1]));
+            list->setFocus(Qt::TabFocusReason);
+            while (list->listIndex() != w[2].toInt())
+                QTest::keyClick(list, list->listIndex() < w[2].toInt() ? Qt::Key_Down : Qt::Key_Up);
+        } else if (verb == "click")
+            QTest::mouseClick(find(w[1]), Qt::LeftButton);
+        else if (verb == "focus")
+            find(w[1])->setFocus(Qt::TabFocusReason);
+        else if (verb == "type") {
+            QWidget* box = find(w[1]);
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            const QString text = item.section(u' ', 2);
+            if (text.isEmpty())
+                QTest::keyClick(box, Qt::Key_Backspace);
+            else
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text, Qt::NoModifier);
+        } else if (verb == "key") {
+            const QKeyCombination key = QKeySequence::fromString(w.last())[0];
+            QTest::keyClick(w.size() > 2 ? find(w[1]) : focused(), key.key(), key.keyboardModifiers());
+        } else if (verb == "tabs")
+            for (const QString& name : expand(item.section(u' ', 1))) {
+                QTest::keyClick(focused(), Qt::Key_Tab);
+                QVERIFY2(focused()->objectName() == name, qPrintable(where + focused()->objectName()));
+            }
+        else if (verb == "move")
+            moveTo({w[1].toDouble(), w[2].toDouble()});
+        // An access key presses its button for a moment before the button acts.
+        else if (verb == "settle")
+            QTRY_VERIFY(std::ranges::none_of(form->findChildren<QPushButton*>(), &QPushButton::isDown));
+        else if (verb == "wait")
+            QTest::qWait(w[1].toInt());
+        else if (verb == "folders") {
+            desktop.programDir = at(w[1]);
+            desktop.userDir = at(w[2]);
+        } else if (item == "no calculator")
+            desktop.programsStart = false;
+        else if (item == "no browser")
+            desktop.urlsOpen = false;
+        else if (item == "no clipboard")
+            desktop.clipboardReachable = false;
+        else if (item == "no print command")
+            desktop.printCommandStarts = false;
+        else if (item == "print fails")
+            desktop.endPrintWithError();
+        else
+            qFatal("%s: no gesture %s", qPrintable(where), qPrintable(item));
+    }
+
+    QString layoutProblems() const {
+        QStringList problems;
+        if (form->minimumSize() != form->maximumSize() || (form->windowFlags() & Qt::WindowMaximizeButtonHint))
+            problems << "the window can be resized";
+        QSet<QString> names;
+        QSet<int> tabIndexes;
+        for (const auto& [control, tabIndex] : form->controls()) {
+            const QString name = control->objectName();
+            if (names.contains(name) || tabIndexes.contains(tabIndex))
+                problems << name + " twice";
+            names << name;
+            tabIndexes << tabIndex;
+            if (!control->parentWidget()->rect().contains(control->geometry()))
+                problems << name + " outside its parent";
+            const auto* label = qobject_cast<Label*>(control);
+            if (!label && !qobject_cast<QAbstractButton*>(control))
+                continue;
+            if (!captionFits(control))
+                problems << name + " too narrow";
+            if (!label)
+                continue;
+            // No input may stand over the part of a label its text takes up.
+            const QSize text(label->fontMetrics().horizontalAdvance(label->caption()), label->fontMetrics().height());
+            const QRect area = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, label->contentsRect())
+                                   .translated(label->pos());
+            for (const QWidget* input : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if ((input->focusPolicy() & Qt::TabFocus) && area.intersects(input->geometry()))
+                    problems << name + " under " + input->objectName();
+        }
+        return problems.join(", ");
+    }
+
+    QString actual(const QString& target) const {
+        const QString name = target.section(u'.', 0, 0), property = target.section(u'.', 1);
+        QStringList list;
+        if (name == "focus")
+            return focused() ? focused()->objectName() : QString();
+        if (name == "clipboard")
+            return desktop.clipboard;
+        if (name == "messages")
+            return desktop.messages.join(u'|');
+        if (name == "started") {
+            for (int i = 0; i < desktop.startedPrograms.size(); ++i)
+                list << desktop.startedPrograms[i] +
+                            (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
+            return list.join(u'|');
+        }
+        if (name == "opened") {
+            for (const QUrl& url : desktop.openedUrls)
+                list << url.toString();
+            return list.join(u'|');
+        }
+        if (name == "printed") {
+            for (const QString& path : desktop.printedFiles)
+                list << path.mid(dir.path().size() + 1);
+            return list.join(u'|');
+        }
+        if (name == "programfile" || name == "userfile")
+            return contentsOf((name == "programfile" ? desktop.programDir : desktop.userDir) + "/prlog.txt");
+        if (name == "popup")
+            return yesNo(QApplication::activePopupWidget());
+        if (name == "report")
+            return buildResultsReport(*form);
+        if (name == "layout")
+            return layoutProblems();
+        QWidget* w = find(name);
+        const auto* label = qobject_cast<Label*>(w);
+        const auto* combo = qobject_cast<DropDownList*>(w);
+        if (property.isEmpty()) {
+            if (label)
+                return label->caption();
+            if (const auto* box = qobject_cast<QLineEdit*>(w))
+                return box->text();
+            if (const auto* button = qobject_cast<QAbstractButton*>(w))
+                return button->text();
+            return combo ? combo->currentText() : w->windowTitle();
+        }
+        if (property == "back" || property == "fore") {
+            const bool back = property == "back";
+            if (label)
+                return colourName(back ? label->backColor() : label->foreColor());
+            if (combo)
+                return colourName(back ? combo->backColor() : combo->foreColor());
+            if (const auto* box = qobject_cast<TextBox*>(w))
+                return colourName(box->backColor());
+            return colourName(form->backColor());
+        }
+        if (property == "enabled")
+            return yesNo(w->isEnabled());
+        if (property == "shown")
+            return yesNo(w->isVisible());
+        if (property == "checked")
+            return QString::number(static_cast<CheckBox*>(w)->value());
+        if (property == "tip")
+            return w->toolTip();
+        if (property == "fits")
+            return yesNo(captionFits(w));
+        if (property == "underline")
+            return yesNo(label->fontUnderline());
+        if (property == "pointer") {
+            const QCursor cursor = w->cursor();
+            const QString shape = cursor.shape() == Qt::BitmapCursor
+                                      ? QStringLiteral("helicopter %1,%2").arg(cursor.hotSpot().x()).arg(cursor.hotSpot().y())
+                                      : cursor.shape() == Qt::ArrowCursor ? "arrow" : "other";
+            return label ? QString::number(label->mousePointer()) + u' ' + shape : shape;
+        }
+        if (property == "geometry")
+            return QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+        if (property == "size")
+            return QStringLiteral("%1x%2").arg(w->width()).arg(w->height());
+        if (property == "icons") {
+            for (const QSize size : w->windowIcon().availableSizes())
+                list << QString::number(size.width());
+            return list.join(u' ');
+        }
+        if (property == "items") {
+            for (int i = 0; i < combo->listCount(); ++i)
+                list << combo->itemText(i) + u'=' + QString::number(combo->itemData(i));
+            return list.join(u',');
+        }
+        qFatal("%s: no property %s", qPrintable(where), qPrintable(property));
+    }
+
+    // "names = text", one text for all or one per name split by "|"; "name ~ text" for a part.
+    void check(const QString& left, QChar op, const QString& right) {
+        const QStringList names = expand(left);
+        const QStringList values = names.size() > 1 ? right.split(u'|') : QStringList{right};
+        QVERIFY2(values.size() == 1 || values.size() == names.size(), qPrintable(where + "texts do not match names"));
+        for (int i = 0; i < names.size(); ++i) {
+            const QString want = expected(values[values.size() == 1 ? 0 : i]), got = actual(names[i]);
+            const bool ok = op == u'~' ? got.contains(want) : got == want;
+            QVERIFY2(ok, qPrintable(QStringLiteral("%1%2 shows \"%3\", not \"%4\"")
+                                        .arg(where, names[i], got.toHtmlEscaped(), want)
+                                        .replace(u'\r', "\\r")
+                                        .replace(u'\n', "\\n")));
+        }
+    }
+
+    void run(const QString& item) {
+        static const QRegularExpression assertion(QStringLiteral("^(.+?) ([=~])(?: (.*))?$"));
+        if (const auto m = assertion.match(item); m.hasMatch())
+            check(m.captured(1), m.captured(2)[0], m.captured(3));
+        else
+            gesture(item);
+    }
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // "[name] options" starts a case; "let name = names" gives a group of controls a name.
+    void cases_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QStringList>("lines");
+        QFile file(caseFile);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot read %s", qPrintable(caseFile));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QString name, options;
+        int first = 0;
+        QStringList body;
+        const auto add = [&] {
+            if (!name.isEmpty())
+                QTest::newRow(qPrintable(name)) << options << first << body;
+        };
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i].trimmed();
+            if (line.startsWith(u'[')) {
+                add();
+                name = line.mid(1, line.indexOf(u']') - 1);
+                options = line.section(u']', 1).trimmed();
+                first = i + 2;
+                body.clear();
+            } else if (line.startsWith("let ")) {
+                aliases[line.section(u' ', 1, 1)] = line.section(" = ", 1);
+            } else if (!name.isEmpty()) {
+                body << line;
+            }
+        }
+        add();
+    }
+
+    void cases() {
+        QFETCH(QString, options);
+        QFETCH(int, first);
+        QFETCH(QStringList, lines);
+        Case c;
+        c.start(options);
+        for (int i = 0; i < lines.size() && !QTest::currentTestFailed(); ++i) {
+            if (lines[i].isEmpty() || lines[i].startsWith(u'#'))
+                continue;
+            c.where = QStringLiteral("%1:%2: ").arg(QFileInfo(caseFile).fileName()).arg(first + i);
+            for (const QString& item : lines[i].split(QStringLiteral("; ")))
+                if (!QTest::currentTestFailed())
+                    c.run(item);
+        }
+    }
+};
+
+// The first argument names the case file; the rest are Qt Test's own.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    if (arguments.size() < 2)
+        qFatal("usage: tst_window FILE.cases [Qt Test options]");
+    caseFile = arguments.takeAt(1);
+    TestWindow test;
+    return QTest::qExec(&test, arguments);
+}
+
+#include "cases.moc"
