@@ -1,5 +1,4 @@
-// Reading typed numbers, every converter in both directions, and what a partner shows for values
-// too large to write out.
+// Every converter in both directions, and what a partner shows for values too large to write out.
 #include "convert/conversions.h"
 #include "convert/texttonumber.h"
 
@@ -8,53 +7,9 @@
 
 Q_DECLARE_METATYPE(Converter)
 
-namespace {
-
-constexpr double inf = std::numeric_limits<double>::infinity();
-
-// Exact, so a reading one unit in the last place off fails; infinities print as "inf".
-QString exactly(double value) {
-    return QString::number(value, 'g', 17);
-}
-
-} // namespace
-
 class TestConversions : public QObject {
     Q_OBJECT
 private slots:
-    void readsTypedNumbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
-        const auto row = [](const char* name, const QString& text, double expected) {
-            QTest::newRow(name) << text << expected;
-        };
-        row("empty", "", 0);
-        row("blanks anywhere", " 1 0", 10);
-        row("tab and line feed", "\t-1\n2 . 5", -12.5);
-        row("trailing letters", "12abc", 12);
-        row("comma ends it", "1,5", 1);
-        row("leading point", "+.5", 0.5);
-        row("exponent", "2.5E-2", 0.025);
-        row("exponent without digits", "1e+", 1);
-        row("second exponent", "1e5e3", 1e5);
-        row("two signs", "+-5", 0);
-        row("seventeen digits", "0.30000000000000004", 0.30000000000000004);
-        row("carriage return", "1\r2", 1);
-        row("NUL", QString("3") + QChar(0) + "4", 3);
-        row("exponent 400", "1e400", inf);
-        row("endless exponent", "1e" + QString(100'000, u'9'), inf);
-        row("100,000 digits", "1" + QString(100'000, u'0') + "e-100000", 1);
-        // 1 - 1e-400: only the 400th digit keeps it below 1, and it still rounds to 1.
-        row("400 nines", "0." + QString(400, u'9'), 1);
-        row("sticky digit breaks a tie", "9007199254740993" + QString(900, u'0') + "1e-901",
-            9007199254740994.0);
-    }
-    void readsTypedNumbers() {
-        QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(exactly(textToNumber(text)), exactly(expected));
-    }
-
     void converts_data() {
         QTest::addColumn<Converter>("converter");
         QTest::addColumn<int>("index");
