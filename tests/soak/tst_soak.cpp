@@ -94,6 +94,8 @@ public:
             done = pickFromList(below(3) ? form->cmbFuelType : any<DropDownList>());
         } else if (auto* box = pick < 92 ? any<TextBox>() : nullptr) {
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(below(box->width()), box->height() / 2));
+            if (below(2)) // as often a value replaced as one added to
+                QTest::keySequence(box, QKeySequence::SelectAll);
             QString text;
             for (int n = below(7); n > 0; --n)
                 text += QStringLiteral("0123456789.,-+eE x")[below(18)];
@@ -104,6 +106,8 @@ public:
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
             done = "click " + button->objectName();
         }
+        // The fake desktop keeps a record of every print; a growing record is not the program's memory.
+        desktop.printedFiles.clear();
         QCoreApplication::processEvents();
         return done;
     }
