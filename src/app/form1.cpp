@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/desktop.h"
 
+#include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -17,10 +18,14 @@ const QString productName = QStringLiteral("Rotorix");
 
 QFont windowFont() {
     // The catalogue's sizes were measured in an 8-point sans serif of Arial's proportions.
+    const QStringList families{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                               QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                               QStringLiteral("Helvetica")};
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    // The first of them installed is the one that draws. Naming it alone spares the toolkit the
+    // fontconfig search for fallbacks of the first family, which it cannot find.
+    const auto installed = std::find_if(families.begin(), families.end(), QFontDatabase::hasFamily);
+    font.setFamilies(installed != families.end() ? QStringList{*installed} : families);
     font.setPixelSize(11);
     return font;
 }
@@ -78,7 +83,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    // Moves a control ignored climb up to the window; only the bare surface counts as the window's.
+    // A move that a control under the pointer did not take is passed up to the window too. Only a
+    // move over the bare surface is the window's own: counting the others would take the link's
+    // look away while the pointer rests on a control beside it.
     const QPointF at = event->position();
     if (childAt(QPoint(qFloor(at.x()), qFloor(at.y()))))
         return;

@@ -50,7 +50,7 @@ void Label::setFontUnderline(bool underline) {
 
 void Label::setMousePointer(int pointer) {
     m_mousePointer = pointer;
-    if (pointer == 99)
+    if (pointer == mouseIconPointer)
         setCursor(m_mouseIcon);
     else
         unsetCursor();

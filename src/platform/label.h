@@ -7,6 +7,10 @@
 #include <QCursor>
 #include <QLabel>
 
+// The values of a label's MousePointer.
+inline constexpr int arrowPointer = 0;     // the default arrow
+inline constexpr int mouseIconPointer = 99; // the label's own mouse icon
+
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -28,7 +32,6 @@ public:
 
     bool fontUnderline() const { return font().underline(); }
     void setFontUnderline(bool underline);
-    // 0 shows the default arrow, 99 the label's mouse icon.
     int mousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
     void setMouseIcon(const QCursor& icon);
@@ -48,7 +51,7 @@ protected:
 private:
     Colouring m_colours;
     bool m_autoSize = false;
-    int m_mousePointer = 0;
+    int m_mousePointer = arrowPointer;
     QCursor m_mouseIcon;
     bool m_pressed = false;
 };
