@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QtMath>
 #include <algorithm>
 
@@ -58,7 +59,6 @@ Form1::Form1(Desktop& desktop)
                                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                 Qt::WindowCloseButtonHint) {
     setWindowTitle(productName);
-    setWindowIcon(applicationIcon());
     setFont(windowFont());
     setFixedSize(toPixels({0, 0, 4710, 7185}).size());
     createControls();
@@ -80,6 +80,17 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool Form1::event(QEvent* event) {
+    // The icon's five sizes take as long to decode as a tenth of the start-up. The window manager
+    // takes an icon at any time, so it is handed over once the first frame has been painted: the
+    // user sees the window first and its icon a moment later.
+    if (event->type() == QEvent::Paint && !m_iconScheduled) {
+        m_iconScheduled = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    }
+    return QWidget::event(event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
