@@ -14,7 +14,8 @@ inline constexpr int mouseIconPointer = 99; // the label's own mouse icon
 class Label : public QLabel {
     Q_OBJECT
 public:
-    explicit Label(QWidget* parent);
+    // Built in its colours from the start: each change of colours repaints the whole palette.
+    explicit Label(QWidget* parent, Colour back = colours::buttonFace, Colour fore = colours::windowText);
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
