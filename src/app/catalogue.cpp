@@ -154,9 +154,8 @@ Control* Form1::place(Control* control, Name name, const Twips& at, int tabIndex
 
 Label* Form1::label(QWidget* parent, Name name, const Twips& at, int tabIndex, const char* caption,
                     const Design& design) {
-    auto* label = place(new Label(parent), name, at, tabIndex);
-    label->setBackColor(design.back.value_or(buttonFace));
-    label->setForeColor(design.fore.value_or(windowText));
+    auto* label = place(new Label(parent, design.back.value_or(buttonFace), design.fore.value_or(windowText)),
+                        name, at, tabIndex);
     label->setBorder(design.border);
     label->setCentred(design.centred);
     label->setBold(design.bold);

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int arrow = 0;
-constexpr int mouseIcon = 99;
-
 QCursor helicopterPointer() {
     // The pointer's point is the helicopter's nose, at the right edge of the picture.
     return QCursor(artwork(QStringLiteral("helicopter-pointer.png")), 31, 17);
@@ -21,9 +18,6 @@ QCursor helicopterPointer() {
 CreditLink::CreditLink(Form1& form)
     : QObject(&form)
     , f(form) {
-    // Both labels carry the icon; only the link ever asks for it.
-    f.Label9->setMouseIcon(helicopterPointer());
-    f.lblSite->setMouseIcon(helicopterPointer());
     connect(f.lblSite, &Label::mouseMove, this, &CreditLink::lblSite_MouseMove);
     connect(&f, &Form1::mouseMove, this, &CreditLink::Form_MouseMove);
     connect(f.lblSite, &Label::click, this, &CreditLink::lblSite_Click);
@@ -32,7 +26,15 @@ CreditLink::CreditLink(Form1& form)
 void CreditLink::lblSite_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) {
     if (x < float(f.lblSite->width() * twipsPerPixel) && y < float(f.lblSite->height() * twipsPerPixel)) {
         f.lblSite->setFontUnderline(true);
-        f.lblSite->setMousePointer(mouseIcon);
+        // Both labels carry the icon, read once and only when the pointer first reaches the link:
+        // the only time either label shows it.
+        if (!m_pointerRead) {
+            m_pointerRead = true;
+            const QCursor helicopter = helicopterPointer();
+            f.Label9->setMouseIcon(helicopter);
+            f.lblSite->setMouseIcon(helicopter);
+        }
+        f.lblSite->setMousePointer(mouseIconPointer);
     }
 }
 
@@ -44,7 +46,7 @@ void CreditLink::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x
     const float height = float(site->height() * twipsPerPixel);
     if (x < left || x > left + width || y < top || y > top + height) {
         f.lblSite->setFontUnderline(false);
-        f.lblSite->setMousePointer(arrow);
+        f.lblSite->setMousePointer(arrowPointer);
     }
 }
 

@@ -17,4 +17,5 @@ private:
     void lblSite_Click();
 
     Form1& f;
+    bool m_pointerRead = false;
 };

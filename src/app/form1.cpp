@@ -4,10 +4,12 @@
 #include "platform/twips.h"
 #include "platform/desktop.h"
 
+#include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QtMath>
 #include <algorithm>
 
@@ -17,10 +19,14 @@ const QString productName = QStringLiteral("Rotorix");
 
 QFont windowFont() {
     // The catalogue's sizes were measured in an 8-point sans serif of Arial's proportions.
+    const QStringList families{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                               QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                               QStringLiteral("Helvetica")};
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    // The first of them installed is the one that draws. Naming it alone spares the toolkit the
+    // fontconfig search for fallbacks of the first family, which it cannot find.
+    const auto installed = std::find_if(families.begin(), families.end(), QFontDatabase::hasFamily);
+    font.setFamilies(installed != families.end() ? QStringList{*installed} : families);
     font.setPixelSize(11);
     return font;
 }
@@ -53,7 +59,6 @@ Form1::Form1(Desktop& desktop)
                                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                 Qt::WindowCloseButtonHint) {
     setWindowTitle(productName);
-    setWindowIcon(applicationIcon());
     setFont(windowFont());
     setFixedSize(toPixels({0, 0, 4710, 7185}).size());
     createControls();
@@ -77,8 +82,21 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool Form1::event(QEvent* event) {
+    // The icon's five sizes take as long to decode as a tenth of the start-up. The window manager
+    // takes an icon at any time, so it is handed over once the first frame has been painted: the
+    // user sees the window first and its icon a moment later.
+    if (event->type() == QEvent::Paint && !m_iconScheduled) {
+        m_iconScheduled = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    }
+    return QWidget::event(event);
+}
+
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    // Moves a control ignored climb up to the window; only the bare surface counts as the window's.
+    // A move that a control under the pointer did not take is passed up to the window too. Only a
+    // move over the bare surface is the window's own: counting the others would take the link's
+    // look away while the pointer rests on a control beside it.
     const QPointF at = event->position();
     if (childAt(QPoint(qFloor(at.x()), qFloor(at.y()))))
         return;

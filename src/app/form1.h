@@ -52,6 +52,7 @@ signals:
     void mouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -83,4 +84,5 @@ private:
 
     std::vector<Entry> m_controls;
     bool m_loaded = false;
+    bool m_iconScheduled = false; // from the first paint on
 };

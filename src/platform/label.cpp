@@ -4,9 +4,9 @@
 
 #include <QMouseEvent>
 
-Label::Label(QWidget* parent)
+Label::Label(QWidget* parent, Colour back, Colour fore)
     : QLabel(parent)
-    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, colours::buttonFace, colours::windowText) {
+    , m_colours(this, {QPalette::Window}, {QPalette::WindowText}, back, fore) {
     // Captions are data, never markup: "<>" must show as typed.
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
@@ -50,7 +50,7 @@ void Label::setFontUnderline(bool underline) {
 
 void Label::setMousePointer(int pointer) {
     m_mousePointer = pointer;
-    if (pointer == 99)
+    if (pointer == mouseIconPointer)
         setCursor(m_mouseIcon);
     else
         unsetCursor();

@@ -7,10 +7,15 @@
 #include <QCursor>
 #include <QLabel>
 
+// The values of a label's MousePointer.
+inline constexpr int arrowPointer = 0;     // the default arrow
+inline constexpr int mouseIconPointer = 99; // the label's own mouse icon
+
 class Label : public QLabel {
     Q_OBJECT
 public:
-    explicit Label(QWidget* parent);
+    // Built in its colours from the start: each change of colours repaints the whole palette.
+    explicit Label(QWidget* parent, Colour back = colours::buttonFace, Colour fore = colours::windowText);
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
@@ -28,7 +33,6 @@ public:
 
     bool fontUnderline() const { return font().underline(); }
     void setFontUnderline(bool underline);
-    // 0 shows the default arrow, 99 the label's mouse icon.
     int mousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
     void setMouseIcon(const QCursor& icon);
@@ -48,7 +52,7 @@ protected:
 private:
     Colouring m_colours;
     bool m_autoSize = false;
-    int m_mousePointer = 0;
+    int m_mousePointer = arrowPointer;
     QCursor m_mouseIcon;
     bool m_pressed = false;
 };
