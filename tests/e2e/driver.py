@@ -10,16 +10,10 @@ TWIPS_PER_PIXEL = 15
 # Where the pages' frames stand in the window, in twips: the fuel pages lie below the unit list.
 PAGE_ORIGIN = {"0": (120, 840), "1": (120, 840), "2": (120, 480), "3": (120, 480)}
 CONTROL_ROLES = {"label", "scroll bar", "combo box", "text", "entry", "check box", "push button"}
-# The backend capture:/FOLDER: a job's bytes land in FOLDER/job-N, written aside and then put in place.
-CAPTURE = """#!/bin/sh
-[ $# -eq 0 ] && { echo 'direct capture "Unknown" "Test capture"'; exit 0; }
-o=${DEVICE_URI#capture:}; if [ $# -ge 6 ]; then cat "$6"; else cat; fi >"$o/.j$1" && mv "$o/.j$1" "$o/job-$1"
-"""
 class Fail(Exception): pass
 class Skip(Exception): pass
 def fail(what): raise Fail(what)
-def wait(condition, what, deadline=30):
-    # Only a generous deadline, since a busy machine is slow: never a judge of speed.
+def wait(condition, what, deadline=30):  # a generous deadline for a busy machine, never a judge of speed
     end = time.monotonic() + deadline
     while not (got := condition()):
         if time.monotonic() > end: raise Fail(what() if callable(what) else what)
@@ -71,8 +65,7 @@ class Run:
     def clipboard(self, target="UTF8_STRING"): return out("xclip", "-selection", "clipboard", "-o", "-t", target, timeout=2)
     def do_mark(self):  # a marker tells a fresh copy from an old one
         sp.run(["xclip", "-selection", "clipboard", "-i"], input=b"(nothing copied)", stdout=sp.DEVNULL, check=True)
-    def expect(self, what, read, spec, old=None, new=None):
-        # SPEC: a file of tests/data, a literal (\\r, \\n line ends) or both joined by +; OLD becomes NEW.
+    def expect(self, what, read, spec, old=None, new=None):  # SPEC: files of tests/data, literals (\\r, \\n) joined by +; OLD becomes NEW
         want = b"".join(open(os.path.join(DATA, part), "rb").read() if part.endswith(".txt")
                         else part.replace("\\r", "\r").replace("\\n", "\n").encode() for part in spec.split("+"))
         want = want.replace(old.encode(), new.encode()) if old else want
@@ -83,8 +76,7 @@ class Run:
     def do_own(self):  # the program runs from a folder of its own, where it writes its print file
         os.makedirs(self.bin)
         self.program = shutil.copy(self.program, self.bin)
-    # The program's folder read-only, as an installed program's to its user; root writes there anyway, so runs it as nobody.
-    def do_user(self):
+    def do_user(self):  # its folder read-only as if installed; root writes anyway, so runs it as nobody
         home = os.path.join(self.tmp, "home")
         os.makedirs(home)
         os.chmod(self.bin, 0o555)
@@ -100,15 +92,13 @@ class Run:
     def do_opener(self):  # xdg-open as a stand-in that records every address it is handed
         write(f"{self.tmp}/opener/xdg-open", f'#!/bin/sh\nprintf "%s\\n" "$*" >>{self.tmp}/opened\n')
         self.app_env["PATH"] = f"{self.tmp}/opener:{os.environ['PATH']}"
-    # A session bus of the run's own starts the accessibility bus, its sockets in the run's folder.
-    def do_bus(self):
+    def do_bus(self):  # A session bus of the run's own starts the accessibility bus, its sockets in the run's folder.
         os.environ["XDG_RUNTIME_DIR"] = os.path.join(self.tmp, "run")
         os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self.app_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    # A private CUPS scheduler with a default raw queue keeping each job as {tmp}/cups/out/job-N; jobs run as lp (root only).
-    def do_cups(self):
+    def do_cups(self):  # a private default raw queue keeping job N as {tmp}/cups/out/job-N; run as lp, so root only
         if os.geteuid() != 0: raise Skip("a private CUPS scheduler needs root")
         d = os.path.join(self.tmp, "cups")
         for sub in ("spool", "cache", "state", "log", "tmp", "bin/backend", "out"):
@@ -116,7 +106,9 @@ class Run:
             sub in ("out", "tmp", "spool") and shutil.chown(f"{d}/{sub}", "lp", "lp")
         os.chmod(f"{d}/out", 0o770)
         os.symlink("/usr/lib/cups/daemon", f"{d}/bin/daemon")
-        write(f"{d}/bin/backend/capture", CAPTURE)
+        # The backend capture:/FOLDER: a job's bytes land in FOLDER/job-N, written aside and then put in place.
+        write(f"{d}/bin/backend/capture", """#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct capture "Unknown" "Test capture"'; exit 0; }
+o=${DEVICE_URI#capture:}; if [ $# -ge 6 ]; then cat "$6"; else cat; fi >"$o/.j$1" && mv "$o/.j$1" "$o/job-$1"\n""")
         write(f"{d}/cupsd.conf", f"Listen {d}/cups.sock\nLogLevel warn\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
         write(f"{d}/cups-files.conf", f"ServerRoot {d}\nServerBin {d}/bin\nRequestRoot {d}/spool\nCacheDir {d}/cache\n"
               f"StateDir {d}/state\nTempDir {d}/tmp\nErrorLog {d}/log/error_log\nUser lp\nGroup lp\n")
@@ -126,8 +118,7 @@ class Run:
         wait(lambda: out("lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw") is not None
              and out("lpadmin", "-d", "capture") is not None, "the private CUPS scheduler took no queue")
         wait(lambda: (out("lpstat", "-d") or b"").endswith(b": capture\n"), "the capture queue is not the default")
-    # Installing the package needs root or sudo; a machine that already has one is left alone.
-    def do_package(self):
+    def do_package(self):  # Installing the package needs root or sudo; a machine that already has one is left alone.
         self.sudo = [] if os.geteuid() == 0 else ["sudo", "-n"]
         if self.sudo and out("sudo", "-n", "true") is None: raise Skip("installing a package needs root or sudo")
         if out("dpkg-query", "-W", "-f=${db:Status-Status}", "rotorix") == b"installed":
@@ -150,8 +141,7 @@ class Run:
     def do_remove(self):
         self.installed = purge(self.installed)
         if out("dpkg-query", "-W", "rotorix") is not None: raise Fail("rotorix is still installed after removal")
-    # The program: its window must have the fixed client area of 314 x 479, times QT_SCALE_FACTOR.
-    def do_start(self):
+    def do_start(self):  # The program: its window must have the fixed client area of 314 x 479, times QT_SCALE_FACTOR.
         if "DISPLAY" not in os.environ:
             r, w = os.pipe()  # the server picks a free display itself and tells it here
             self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
@@ -173,8 +163,7 @@ class Run:
         f"maximum size: {width} by {height}" in must("xprop", "-id", self.win, "WM_NORMAL_HINTS") or fail("the window is resizable")
         focus(self.win)
         self.do_shot("opened")
-    def do_end(self):
-        # Through XTEST: a key sent to the window would have its release hit a window now gone.
+    def do_end(self):  # Through XTEST: a key sent to the window would have its release hit a window now gone.
         self.key("Escape", window=False)
         wait(lambda: self.app.poll() is not None, "the program still runs after Escape")
         if self.app.returncode: raise Fail(f"the program exited with status {self.app.returncode}")
@@ -184,13 +173,11 @@ class Run:
     def do_type(self, text): must("xdotool", "type", "--window", self.win, "--delay", "30", "--", text)
     def do_move(self, x, y): must("xdotool", "mousemove", "--window", self.win, x, y)
     def do_click(self, x, y): must("xdotool", "mousemove", "--window", self.win, x, y, "click", "1")
-    def do_unmapped(self, keysym):
-        # A keysym the keyboard map lacks gets a spare key code of its own first.
+    def do_unmapped(self, keysym):  # A keysym the keyboard map lacks gets a spare key code of its own first.
         spare = [line.split()[1] for line in must("xmodmap", "-pke").splitlines() if len(line.split()) == 3]
         must("xmodmap", "-e", f"keycode {spare[0]} = {keysym}")
         self.key(keysym)
-    def do_shot(self, name, mode="", other="", window=None):
-        # Kept once two shots in a row agree (never half-painted); "changed": unlike the last; "like OTHER": OTHER's very picture.
+    def do_shot(self, name, mode="", other="", window=None):  # once two agree; "changed": unlike the last; "like OTHER": OTHER's picture
         path, previous = f"{self.tmp}/shot.png", [None]
         def settled():
             must("import", "-silent", "-window", window or self.win, path)
@@ -203,8 +190,7 @@ class Run:
         wait(settled, f"the window did not settle {mode} {other} for {name}")
         self.last = self.signatures[name] = previous[0]
         shutil.copy(path, f"{self.shots}/{self.name}-{name}.png")
-    def do_scaled(self, big, small, limit):
-        # Text is drawn afresh at the larger size: the pictures match only once blurred a little.
+    def do_scaled(self, big, small, limit):  # text drawn afresh at the larger size matches once blurred a little
         shot = f"{self.shots}/{self.name}-%s.png"
         must("convert", shot % big, "-resize", "50%", "-blur", "0x1", f"{self.tmp}/a.png")
         must("convert", shot % small, "-blur", "0x1", f"{self.tmp}/b.png")
@@ -218,8 +204,7 @@ class Run:
     def do_file(self, path, spec): self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), spec)
     def do_absent(self, path): os.path.exists(path) and fail(f"{path} exists")
     def do_rm(self, path): os.remove(path)
-    def do_pair(self, a, b, b2, a2):
-        # A typed in a box shows B in its partner, B2 typed there A2 in the first box (copied out).
+    def do_pair(self, a, b, b2, a2):  # A typed shows B in its partner, B2 typed there A2 (copied out)
         for text, move, shown in ((a, "Tab", b), (b2, "shift+Tab", a2)):
             self.do_type(text)
             self.do_mark()
@@ -231,8 +216,7 @@ class Run:
             self.app.poll() is None or fail(f"the program ended while waiting for {count} open lists")
             return len([w for w in windows("--pid", str(self.app.pid)) if w.decode() != self.win]) == int(count)
         wait(shown, f"the program does not show {count} open lists")
-    def do_message(self, name, key):
-        # A message box is a window titled just "Rotorix"; after KEY the window gets the keyboard back.
+    def do_message(self, name, key):  # a box titled just "Rotorix"; after KEY the window has the keyboard
         box = wait(lambda: windows("--name", "^Rotorix$"), "no message box appeared")[0].decode()
         self.do_shot(name, window=box)
         focus(box)
@@ -248,8 +232,7 @@ class Run:
             return [c for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "rotorix"
                     for c in a if c and c.getState().contains(pyatspi.STATE_SHOWING)]
         return pyatspi, wait(showing, "no showing Rotorix window on the accessibility bus")[0]
-    def do_names(self, page):
-        # The smallest showing control at each point of the table; a list's name comes by relation.
+    def do_names(self, page):  # The smallest showing control at each point of the table; a list's name comes by relation.
         pyatspi, root = self.atspi_window()
         origin, found = root.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), []
         def walk(obj):
@@ -273,8 +256,7 @@ class Run:
         failures = [f"page {page} {control}: {name!r}, not {want!r}" for on, control, left, top, want in entries
                     if (name := spoken(on, left, top)) != want]
         if failures or not entries: raise Fail("\n".join(failures) or f"accessible-names.tsv has no rows for page {page}")
-    def do_announce(self, name, *keys):
-        # KEYS make the program announce a name change that says NAME.
+    def do_announce(self, name, *keys):  # KEYS make the program announce a name change that says NAME.
         pyatspi, _ = self.atspi_window()
         from gi.repository import GLib
         loop, heard = GLib.MainLoop(), []
