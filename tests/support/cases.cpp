@@ -6,6 +6,8 @@
 #include "support/window.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -46,8 +48,19 @@ QString colourName(Colour colour) {
     return names.value(colour.value(), QString::number(colour.value(), 16));
 }
 
-QString unescaped(QString text) {
-    return text.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n"));
+// "\u0663" is that character, "{7*3}" three sevens; \r and \n are line breaks.
+QString unescaped(const QString& text) {
+    static const QRegularExpression code(QStringLiteral(R"(\\u(\w{4})|\{(.)\*(\d+)\}|\\r|\\n)"));
+    QString out;
+    qsizetype from = 0;
+    for (const auto& m : code.globalMatch(text)) {
+        out += text.mid(from, m.capturedStart() - from) +
+               (m.hasCaptured(1) ? QString(QChar(m.captured(1).toUShort(nullptr, 16)))
+                : m.hasCaptured(2) ? QString(m.captured(3).toInt(), m.captured(2)[0])
+                                  : QString(m.captured() == "\\r" ? u'\r' : u'\n'));
+        from = m.capturedEnd();
+    }
+    return out + text.mid(from);
 }
 
 QString contentsOf(const QString& path) {
@@ -81,6 +94,7 @@ struct Case {
     QTemporaryDir dir;
     std::unique_ptr<Form1> form;
     QString where; // the line of the case file being run, for failure messages
+    QStringList changes; // what watched boxes raised: their text at each Change, "click" for a Click
 
     QString at(const QString& folder) const { return folder == "-" ? QString() : dir.filePath(folder); }
 
@@ -153,8 +167,24 @@ struct Case {
             list->setFocus(Qt::TabFocusReason);
             while (list->listIndex() != w[2].toInt())
                 QTest::keyClick(list, list->listIndex() < w[2].toInt() ? Qt::Key_Down : Qt::Key_Up);
-        } else if (verb == "click")
-            QTest::mouseClick(find(w[1]), Qt::LeftButton);
+        } else if (verb == "click") { // at the middle, or that far from the left (right if negative)
+            QWidget* target = find(w[1]);
+            const int x = w.value(2, "0").toInt();
+            QTest::mouseClick(target, Qt::LeftButton, {},
+                              w.size() > 2 ? QPoint(x < 0 ? target->width() + x : x, target->height() / 2) : QPoint());
+        } else if (verb == "keys")
+            QTest::keyClicks(focused(), item.section(u' ', 1));
+        else if (verb == "clip")
+            QApplication::clipboard()->setText(unescaped(item.section(u' ', 1)));
+        else if (verb == "watch") {
+            auto* box = static_cast<TextBox*>(find(w[1]));
+            QObject::connect(box, &TextBox::change, [this, box] { changes << box->text(); });
+            QObject::connect(box, &TextBox::click, [this] { changes << "click"; });
+        } else if (verb == "menu") {
+            QWidget* target = find(w[1]);
+            QContextMenuEvent asked(QContextMenuEvent::Keyboard, {5, 5}, target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &asked);
+        }
         else if (verb == "focus")
             find(w[1])->setFocus(Qt::TabFocusReason);
         else if (verb == "type") {
@@ -239,6 +269,15 @@ struct Case {
             return desktop.clipboard;
         if (name == "messages")
             return desktop.messages.join(u'|');
+        if (name == "changes")
+            return changes.join(u'|');
+        if (name == "filled") {
+            for (const auto& entry : form->controls())
+                if (const auto* box = qobject_cast<QLineEdit*>(entry.control); box && box->isVisible() && !box->text().isEmpty())
+                    list << box->objectName() + u'=' + box->text();
+            list.sort();
+            return list.join(u' ');
+        }
         if (name == "started") {
             for (int i = 0; i < desktop.startedPrograms.size(); ++i)
                 list << desktop.startedPrograms[i] +
@@ -285,6 +324,12 @@ struct Case {
                 return colourName(box->backColor());
             return colourName(form->backColor());
         }
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "selected")
+            return box->selectedText();
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "caret")
+            return QString::number(box->cursorPosition());
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "length")
+            return QString::number(box->text().size());
         if (property == "enabled")
             return yesNo(w->isEnabled());
         if (property == "shown")
@@ -337,6 +382,11 @@ struct Case {
     }
 
     void run(const QString& item) {
+        if (aliases.contains(item)) { // a named run of gestures and checks
+            for (const QString& step : aliases[item].split(QStringLiteral("; ")))
+                run(step);
+            return;
+        }
         static const QRegularExpression assertion(QStringLiteral("^(.+?) ([=~])(?: (.*))?$"));
         if (const auto m = assertion.match(item); m.hasMatch())
             check(m.captured(1), m.captured(2)[0], m.captured(3));
