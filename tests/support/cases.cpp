@@ -16,6 +16,7 @@
 namespace {
 
 QString caseFile;
+QStringList lines; // the case file's, trimmed
 QHash<QString, QString> aliases;
 
 QString yesNo(bool yes) {
@@ -152,6 +153,9 @@ struct Case {
     }
 
     void gesture(const QString& item) {
+        static const QHash<QString, bool FakeDesktop::*> offs{{"no calculator", &FakeDesktop::programsStart},
+            {"no browser", &FakeDesktop::urlsOpen}, {"no clipboard", &FakeDesktop::clipboardReachable},
+            {"no print command", &FakeDesktop::printCommandStarts}};
         const QStringList w = item.split(u' ', Qt::SkipEmptyParts);
         const QString& verb = w[0];
         if (verb == "up" || verb == "down")
@@ -214,14 +218,8 @@ struct Case {
         else if (verb == "folders") {
             desktop.programDir = at(w[1]);
             desktop.userDir = at(w[2]);
-        } else if (item == "no calculator")
-            desktop.programsStart = false;
-        else if (item == "no browser")
-            desktop.urlsOpen = false;
-        else if (item == "no clipboard")
-            desktop.clipboardReachable = false;
-        else if (item == "no print command")
-            desktop.printCommandStarts = false;
+        } else if (const auto off = offs.find(item); off != offs.end())
+            desktop.*off.value() = false;
         else if (item == "print fails")
             desktop.endPrintWithError();
         else
@@ -278,22 +276,15 @@ struct Case {
             list.sort();
             return list.join(u' ');
         }
-        if (name == "started") {
-            for (int i = 0; i < desktop.startedPrograms.size(); ++i)
-                list << desktop.startedPrograms[i] +
-                            (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
+        for (int i = 0; name == "started" && i < desktop.startedPrograms.size(); ++i)
+            list << desktop.startedPrograms[i] +
+                        (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
+        for (const QUrl& url : name == "opened" ? desktop.openedUrls : QList<QUrl>())
+            list << url.toString();
+        for (const QString& path : name == "printed" ? desktop.printedFiles : QStringList())
+            list << path.mid(dir.path().size() + 1);
+        if (name == "started" || name == "opened" || name == "printed")
             return list.join(u'|');
-        }
-        if (name == "opened") {
-            for (const QUrl& url : desktop.openedUrls)
-                list << url.toString();
-            return list.join(u'|');
-        }
-        if (name == "printed") {
-            for (const QString& path : desktop.printedFiles)
-                list << path.mid(dir.path().size() + 1);
-            return list.join(u'|');
-        }
         if (name == "programfile" || name == "userfile")
             return contentsOf((name == "programfile" ? desktop.programDir : desktop.userDir) + "/prlog.txt");
         if (name == "popup")
@@ -326,10 +317,8 @@ struct Case {
         }
         if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "selected")
             return box->selectedText();
-        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "caret")
-            return QString::number(box->cursorPosition());
-        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "length")
-            return QString::number(box->text().size());
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && (property == "caret" || property == "length"))
+            return QString::number(property == "caret" ? box->cursorPosition() : box->text().size());
         if (property == "enabled")
             return yesNo(w->isEnabled());
         if (property == "shown")
@@ -401,49 +390,30 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    // "[name] options" starts a case; "let name = names" gives a group of controls a name.
+    // "[name] options" starts a case; "let name = ..." names a group of controls or a run of steps.
     void cases_data() {
-        QTest::addColumn<QString>("options");
         QTest::addColumn<int>("first");
-        QTest::addColumn<QStringList>("lines");
         QFile file(caseFile);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(caseFile));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-        QString name, options;
-        int first = 0;
-        QStringList body;
-        const auto add = [&] {
-            if (!name.isEmpty())
-                QTest::newRow(qPrintable(name)) << options << first << body;
-        };
+        lines = QString::fromUtf8(file.readAll()).split(u'\n');
         for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i].trimmed();
-            if (line.startsWith(u'[')) {
-                add();
-                name = line.mid(1, line.indexOf(u']') - 1);
-                options = line.section(u']', 1).trimmed();
-                first = i + 2;
-                body.clear();
-            } else if (line.startsWith("let ")) {
-                aliases[line.section(u' ', 1, 1)] = line.section(" = ", 1);
-            } else if (!name.isEmpty()) {
-                body << line;
-            }
+            lines[i] = lines[i].trimmed();
+            if (lines[i].startsWith(u'['))
+                QTest::newRow(qPrintable(lines[i].mid(1, lines[i].indexOf(u']') - 1))) << i;
+            else if (lines[i].startsWith("let "))
+                aliases[lines[i].section(u' ', 1, 1)] = lines[i].section(" = ", 1);
         }
-        add();
     }
 
     void cases() {
-        QFETCH(QString, options);
         QFETCH(int, first);
-        QFETCH(QStringList, lines);
         Case c;
-        c.start(options);
-        for (int i = 0; i < lines.size() && !QTest::currentTestFailed(); ++i) {
-            if (lines[i].isEmpty() || lines[i].startsWith(u'#'))
+        c.start(lines[first].section(u']', 1).trimmed());
+        for (int i = first + 1; i < lines.size() && !lines[i].startsWith(u'[') && !QTest::currentTestFailed(); ++i) {
+            if (lines[i].isEmpty() || lines[i].startsWith(u'#') || lines[i].startsWith("let "))
                 continue;
-            c.where = QStringLiteral("%1:%2: ").arg(QFileInfo(caseFile).fileName()).arg(first + i);
+            c.where = QStringLiteral("%1:%2: ").arg(QFileInfo(caseFile).fileName()).arg(i + 1);
             for (const QString& item : lines[i].split(QStringLiteral("; ")))
                 if (!QTest::currentTestFailed())
                     c.run(item);
