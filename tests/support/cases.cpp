@@ -6,6 +6,8 @@
 #include "support/window.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 namespace {
 
 QString caseFile;
+QStringList lines; // the case file's, trimmed
 QHash<QString, QString> aliases;
 
 QString yesNo(bool yes) {
@@ -46,8 +49,19 @@ QString colourName(Colour colour) {
     return names.value(colour.value(), QString::number(colour.value(), 16));
 }
 
-QString unescaped(QString text) {
-    return text.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n"));
+// "\u0663" is that character, "{7*3}" three sevens; \r and \n are line breaks.
+QString unescaped(const QString& text) {
+    static const QRegularExpression code(QStringLiteral(R"(\\u(\w{4})|\{(.)\*(\d+)\}|\\r|\\n)"));
+    QString out;
+    qsizetype from = 0;
+    for (const auto& m : code.globalMatch(text)) {
+        out += text.mid(from, m.capturedStart() - from) +
+               (m.hasCaptured(1) ? QString(QChar(m.captured(1).toUShort(nullptr, 16)))
+                : m.hasCaptured(2) ? QString(m.captured(3).toInt(), m.captured(2)[0])
+                                  : QString(m.captured() == "\\r" ? u'\r' : u'\n'));
+        from = m.capturedEnd();
+    }
+    return out + text.mid(from);
 }
 
 QString contentsOf(const QString& path) {
@@ -81,6 +95,7 @@ struct Case {
     QTemporaryDir dir;
     std::unique_ptr<Form1> form;
     QString where; // the line of the case file being run, for failure messages
+    QStringList changes; // what watched boxes raised: their text at each Change, "click" for a Click
 
     QString at(const QString& folder) const { return folder == "-" ? QString() : dir.filePath(folder); }
 
@@ -138,6 +153,9 @@ struct Case {
     }
 
     void gesture(const QString& item) {
+        static const QHash<QString, bool FakeDesktop::*> offs{{"no calculator", &FakeDesktop::programsStart},
+            {"no browser", &FakeDesktop::urlsOpen}, {"no clipboard", &FakeDesktop::clipboardReachable},
+            {"no print command", &FakeDesktop::printCommandStarts}};
         const QStringList w = item.split(u' ', Qt::SkipEmptyParts);
         const QString& verb = w[0];
         if (verb == "up" || verb == "down")
@@ -153,8 +171,24 @@ struct Case {
             list->setFocus(Qt::TabFocusReason);
             while (list->listIndex() != w[2].toInt())
                 QTest::keyClick(list, list->listIndex() < w[2].toInt() ? Qt::Key_Down : Qt::Key_Up);
-        } else if (verb == "click")
-            QTest::mouseClick(find(w[1]), Qt::LeftButton);
+        } else if (verb == "click") { // at the middle, or that far from the left (right if negative)
+            QWidget* target = find(w[1]);
+            const int x = w.value(2, "0").toInt();
+            QTest::mouseClick(target, Qt::LeftButton, {},
+                              w.size() > 2 ? QPoint(x < 0 ? target->width() + x : x, target->height() / 2) : QPoint());
+        } else if (verb == "keys")
+            QTest::keyClicks(focused(), item.section(u' ', 1));
+        else if (verb == "clip")
+            QApplication::clipboard()->setText(unescaped(item.section(u' ', 1)));
+        else if (verb == "watch") {
+            auto* box = static_cast<TextBox*>(find(w[1]));
+            QObject::connect(box, &TextBox::change, [this, box] { changes << box->text(); });
+            QObject::connect(box, &TextBox::click, [this] { changes << "click"; });
+        } else if (verb == "menu") {
+            QWidget* target = find(w[1]);
+            QContextMenuEvent asked(QContextMenuEvent::Keyboard, {5, 5}, target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &asked);
+        }
         else if (verb == "focus")
             find(w[1])->setFocus(Qt::TabFocusReason);
         else if (verb == "type") {
@@ -184,14 +218,8 @@ struct Case {
         else if (verb == "folders") {
             desktop.programDir = at(w[1]);
             desktop.userDir = at(w[2]);
-        } else if (item == "no calculator")
-            desktop.programsStart = false;
-        else if (item == "no browser")
-            desktop.urlsOpen = false;
-        else if (item == "no clipboard")
-            desktop.clipboardReachable = false;
-        else if (item == "no print command")
-            desktop.printCommandStarts = false;
+        } else if (const auto off = offs.find(item); off != offs.end())
+            desktop.*off.value() = false;
         else if (item == "print fails")
             desktop.endPrintWithError();
         else
@@ -239,22 +267,24 @@ struct Case {
             return desktop.clipboard;
         if (name == "messages")
             return desktop.messages.join(u'|');
-        if (name == "started") {
-            for (int i = 0; i < desktop.startedPrograms.size(); ++i)
-                list << desktop.startedPrograms[i] +
-                            (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
-            return list.join(u'|');
+        if (name == "changes")
+            return changes.join(u'|');
+        if (name == "filled") {
+            for (const auto& entry : form->controls())
+                if (const auto* box = qobject_cast<QLineEdit*>(entry.control); box && box->isVisible() && !box->text().isEmpty())
+                    list << box->objectName() + u'=' + box->text();
+            list.sort();
+            return list.join(u' ');
         }
-        if (name == "opened") {
-            for (const QUrl& url : desktop.openedUrls)
-                list << url.toString();
+        for (int i = 0; name == "started" && i < desktop.startedPrograms.size(); ++i)
+            list << desktop.startedPrograms[i] +
+                        (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
+        for (const QUrl& url : name == "opened" ? desktop.openedUrls : QList<QUrl>())
+            list << url.toString();
+        for (const QString& path : name == "printed" ? desktop.printedFiles : QStringList())
+            list << path.mid(dir.path().size() + 1);
+        if (name == "started" || name == "opened" || name == "printed")
             return list.join(u'|');
-        }
-        if (name == "printed") {
-            for (const QString& path : desktop.printedFiles)
-                list << path.mid(dir.path().size() + 1);
-            return list.join(u'|');
-        }
         if (name == "programfile" || name == "userfile")
             return contentsOf((name == "programfile" ? desktop.programDir : desktop.userDir) + "/prlog.txt");
         if (name == "popup")
@@ -285,6 +315,10 @@ struct Case {
                 return colourName(box->backColor());
             return colourName(form->backColor());
         }
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "selected")
+            return box->selectedText();
+        if (const auto* box = qobject_cast<QLineEdit*>(w); box && (property == "caret" || property == "length"))
+            return QString::number(property == "caret" ? box->cursorPosition() : box->text().size());
         if (property == "enabled")
             return yesNo(w->isEnabled());
         if (property == "shown")
@@ -339,6 +373,11 @@ struct Case {
     }
 
     void run(const QString& item) {
+        if (aliases.contains(item)) { // a named run of gestures and checks
+            for (const QString& step : aliases[item].split(QStringLiteral("; ")))
+                run(step);
+            return;
+        }
         static const QRegularExpression assertion(QStringLiteral("^(.+?) ([=~])(?: (.*))?$"));
         if (const auto m = assertion.match(item); m.hasMatch())
             check(m.captured(1), m.captured(2)[0], m.captured(3));
@@ -353,49 +392,30 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    // "[name] options" starts a case; "let name = names" gives a group of controls a name.
+    // "[name] options" starts a case; "let name = ..." names a group of controls or a run of steps.
     void cases_data() {
-        QTest::addColumn<QString>("options");
         QTest::addColumn<int>("first");
-        QTest::addColumn<QStringList>("lines");
         QFile file(caseFile);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(caseFile));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-        QString name, options;
-        int first = 0;
-        QStringList body;
-        const auto add = [&] {
-            if (!name.isEmpty())
-                QTest::newRow(qPrintable(name)) << options << first << body;
-        };
+        lines = QString::fromUtf8(file.readAll()).split(u'\n');
         for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i].trimmed();
-            if (line.startsWith(u'[')) {
-                add();
-                name = line.mid(1, line.indexOf(u']') - 1);
-                options = line.section(u']', 1).trimmed();
-                first = i + 2;
-                body.clear();
-            } else if (line.startsWith("let ")) {
-                aliases[line.section(u' ', 1, 1)] = line.section(" = ", 1);
-            } else if (!name.isEmpty()) {
-                body << line;
-            }
+            lines[i] = lines[i].trimmed();
+            if (lines[i].startsWith(u'['))
+                QTest::newRow(qPrintable(lines[i].mid(1, lines[i].indexOf(u']') - 1))) << i;
+            else if (lines[i].startsWith("let "))
+                aliases[lines[i].section(u' ', 1, 1)] = lines[i].section(" = ", 1);
         }
-        add();
     }
 
     void cases() {
-        QFETCH(QString, options);
         QFETCH(int, first);
-        QFETCH(QStringList, lines);
         Case c;
-        c.start(options);
-        for (int i = 0; i < lines.size() && !QTest::currentTestFailed(); ++i) {
-            if (lines[i].isEmpty() || lines[i].startsWith(u'#'))
+        c.start(lines[first].section(u']', 1).trimmed());
+        for (int i = first + 1; i < lines.size() && !lines[i].startsWith(u'[') && !QTest::currentTestFailed(); ++i) {
+            if (lines[i].isEmpty() || lines[i].startsWith(u'#') || lines[i].startsWith("let "))
                 continue;
-            c.where = QStringLiteral("%1:%2: ").arg(QFileInfo(caseFile).fileName()).arg(first + i);
+            c.where = QStringLiteral("%1:%2: ").arg(QFileInfo(caseFile).fileName()).arg(i + 1);
             for (const QString& item : lines[i].split(QStringLiteral("; ")))
                 if (!QTest::currentTestFailed())
                     c.run(item);
