@@ -28,6 +28,13 @@ QString unescaped(const QString& text) {
     return plain + text.mid(done);
 }
 
+// A whole number is so many ten-thousandths; any other number is read as a double.
+Amount amountOf(const QString& text) {
+    bool raw = false;
+    const qint64 value = text.toLongLong(&raw);
+    return raw ? Amount::fromRaw(value) : Amount::fromDouble(text.toDouble());
+}
+
 QString shown(const QString& kind, const QString& input, const QString& pattern) {
     const double x = input.toDouble();
     if (kind == u"double")
@@ -40,6 +47,14 @@ QString shown(const QString& kind, const QString& input, const QString& pattern)
         return QString::number(roundHalfEven(x));
     if (kind == u"scroll")
         return QString::number(toScrollValue(x));
+    if (kind == u"whole")
+        return QString::number(Amount::fromWhole(input.toLongLong()).raw());
+    if (const QStringList terms = input.split(u' '); kind.size() == 1) {
+        const Amount a = amountOf(terms[0]);
+        return QString::number((kind == u"+"   ? a + amountOf(terms[1])
+                                : kind == u"-" ? a - amountOf(terms[1])
+                                               : a * terms[1].toLongLong()).raw());
+    }
     if (kind == u"fixed")
         return QString::number(Amount::fromDouble(x).raw());
     return exactly(textToNumber(unescaped(input)));
