@@ -344,7 +344,7 @@ struct Case {
             return QStringLiteral("%1x%2").arg(w->width()).arg(w->height());
         if (property == "icons") {
             // The icon follows the first painted frame, in the same moment for the eye.
-            QTest::qWaitFor([w] { return !w->windowIcon().isNull(); });
+            (void)QTest::qWaitFor([w] { return !w->windowIcon().isNull(); }); // the check below says if not
             for (const QSize size : w->windowIcon().availableSizes())
                 list << QString::number(size.width());
             return list.join(u' ');
