@@ -60,14 +60,14 @@ class Run:
     def step(self, verb, *args):
         (getattr(self, "do_" + verb, None) or sys.exit(f"unknown step {verb!r}"))(*(a.format(**self.vars) for a in args))
     def key(self, *keys, window=True):
-        keys = [k for spec in keys for k in [spec.split("*")[0]] * int((spec + "*1").split("*")[1])]
+        keys = [k for press in keys for k in [press.split("*")[0]] * int((press + "*1").split("*")[1])]
         must("xdotool", "key", *(["--window", self.win] if window else []), *keys)
     def clipboard(self, target="UTF8_STRING"): return out("xclip", "-selection", "clipboard", "-o", "-t", target, timeout=2)
     def do_mark(self):  # a marker tells a fresh copy from an old one
         sp.run(["xclip", "-selection", "clipboard", "-i"], input=b"(nothing copied)", stdout=sp.DEVNULL, check=True)
-    def expect(self, what, read, spec, old=None, new=None):  # SPEC: files of tests/data, literals (\\r, \\n) joined by +; OLD becomes NEW
+    def expect(self, what, read, wanted, old=None, new=None):  # WANTED: files of tests/data, literals (\\r, \\n) joined by +; OLD becomes NEW
         want = b"".join(open(os.path.join(DATA, part), "rb").read() if part.endswith(".txt")
-                        else part.replace("\\r", "\r").replace("\\n", "\n").encode() for part in spec.split("+"))
+                        else part.replace("\\r", "\r").replace("\\n", "\n").encode() for part in wanted.split("+"))
         want = want.replace(old.encode(), new.encode()) if old else want
         wait(lambda: read() == want, lambda: f"{what} is {read()!r}, not {want!r}")
     # Steps that prepare the machine, before the program starts.
@@ -199,9 +199,9 @@ o=${DEVICE_URI#capture:}; if [ $# -ge 6 ]; then cat "$6"; else cat; fi >"$o/.j$1
         difference = float(done.stderr.split("(")[-1].rstrip(")\n"))
         print(f"{big} halved differs from {small} by {difference} (RMSE)")
         if not difference < float(limit): raise Fail(f"{big} differs from {small} by {difference}")
-    def do_clip(self, targets, spec, old=None, new=None):  # the clipboard as TARGET,TARGET...
-        for target in targets.split(","): self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), spec, old, new)
-    def do_file(self, path, spec): self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), spec)
+    def do_clip(self, targets, wanted, old=None, new=None):  # the clipboard as TARGET,TARGET...
+        for target in targets.split(","): self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), wanted, old, new)
+    def do_file(self, path, wanted): self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), wanted)
     def do_absent(self, path): os.path.exists(path) and fail(f"{path} exists")
     def do_rm(self, path): os.remove(path)
     def do_pair(self, a, b, b2, a2):  # A typed shows B in its partner, B2 typed there A2 (copied out)
