@@ -3,9 +3,9 @@
 #include "convert/texttonumber.h"
 #include "numbers/numberformat.h"
 #include "numbers/rounding.h"
+#include "support/unescaped.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -13,19 +13,6 @@ namespace {
 // Exact, so a reading one unit in the last place off fails.
 QString exactly(double value) {
     return QString::number(value, 'g', 17);
-}
-
-QString unescaped(const QString& text) {
-    static const QRegularExpression escape(uR"(\\u([0-9a-f]{4})|\{(.)\*(\d+)\})"_qs);
-    QString plain;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch& m : escape.globalMatch(text)) {
-        plain += text.mid(done, m.capturedStart() - done);
-        plain += m.hasCaptured(1) ? QString(QChar(m.captured(1).toUShort(nullptr, 16)))
-                                  : QString(m.captured(3).toInt(), m.captured(2).front());
-        done = m.capturedEnd();
-    }
-    return plain + text.mid(done);
 }
 
 // A whole number is so many ten-thousandths; any other number is read as a double.

@@ -3,6 +3,7 @@
 // what the person then sees with the literal texts written beside the gestures. The file format
 // is told at the top of tests/app/form1.cases.
 #include "output/resultsreport.h"
+#include "support/unescaped.h"
 #include "support/window.h"
 
 #include <QCheckBox>
@@ -47,21 +48,6 @@ QString colourName(Colour colour) {
         {0x00FFFF, "yellow"}, {0x0000FF, "red"},      {0xFF0000, "blue"},    {0xE0E0E0, "grey"},
         {0x0000C0, "darkred"}, {0x80000005, "normal"}, {0x8000000F, "blank"}, {0x80000008, "text"}};
     return names.value(colour.value(), QString::number(colour.value(), 16));
-}
-
-// "\u0663" is that character, "{7*3}" three sevens; \r and \n are line breaks.
-QString unescaped(const QString& text) {
-    static const QRegularExpression code(QStringLiteral(R"(\\u(\w{4})|\{(.)\*(\d+)\}|\\r|\\n)"));
-    QString out;
-    qsizetype from = 0;
-    for (const auto& m : code.globalMatch(text)) {
-        out += text.mid(from, m.capturedStart() - from) +
-               (m.hasCaptured(1) ? QString(QChar(m.captured(1).toUShort(nullptr, 16)))
-                : m.hasCaptured(2) ? QString(m.captured(3).toInt(), m.captured(2)[0])
-                                  : QString(m.captured() == "\\r" ? u'\r' : u'\n'));
-        from = m.capturedEnd();
-    }
-    return out + text.mid(from);
 }
 
 QString contentsOf(const QString& path) {
@@ -276,15 +262,10 @@ struct Case {
             list.sort();
             return list.join(u' ');
         }
-        for (int i = 0; name == "started" && i < desktop.startedPrograms.size(); ++i)
-            list << desktop.startedPrograms[i] +
-                        (desktop.startedStyles[i] == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
-        for (const QUrl& url : name == "opened" ? desktop.openedUrls : QList<QUrl>())
-            list << url.toString();
-        for (const QString& path : name == "printed" ? desktop.printedFiles : QStringList())
-            list << path.mid(dir.path().size() + 1);
-        if (name == "started" || name == "opened" || name == "printed")
-            return list.join(u'|');
+        if (name == "started" || name == "opened")
+            return (name == "started" ? desktop.startedPrograms : desktop.openedUrls).join(u'|');
+        if (name == "printed")
+            return QStringList(desktop.printedFiles).replaceInStrings(dir.path() + u'/', QString()).join(u'|');
         if (name == "programfile" || name == "userfile")
             return contentsOf((name == "programfile" ? desktop.programDir : desktop.userDir) + "/prlog.txt");
         if (name == "popup")

@@ -1,7 +1,7 @@
 // A desktop for tests: it records what the window asks of it and fails on request, so no test
-// opens a real dialog or starts a real program.
+// opens a real dialog or starts a real program. Print files are really written, into folders a
+// test chooses.
 #pragma once
-
 #include "platform/desktop.h"
 #include "platform/qtdesktop.h"
 
@@ -12,38 +12,21 @@ class FakeDesktop final : public Desktop {
 public:
     std::optional<QLocale::MeasurementSystem> measurement = QLocale::MetricSystem;
     QLocale locale = QLocale::c();
-    bool programsStart = true;
-
-    QStringList startedPrograms;
-    QList<WindowStyle> startedStyles;
-    QStringList messages; // "caption: text" for each message box shown
-
-    bool startProgram(const QString& commandLine, WindowStyle style) override {
-        if (!programsStart)
-            return false;
-        startedPrograms << commandLine;
-        startedStyles << style;
-        return true;
-    }
-    void messageBox(const QString& text, const QString& caption) override {
-        messages << caption + QStringLiteral(": ") + text;
-    }
-    std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
-    QLocale numberLocale() override { return locale; }
-
-    // Results output. The print file is really written, into folders a test chooses.
-    QString clipboard;
-    bool clipboardReachable = true;
-    QString programDir, userDir;
-    bool printCommandStarts = true;
-    QStringList printedFiles;
+    QString clipboard, programDir, userDir;
+    bool programsStart = true, clipboardReachable = true, printCommandStarts = true, urlsOpen = true;
+    // "Calc.exe minimized" for each program started, "caption: text" for each message box shown.
+    QStringList startedPrograms, messages, printedFiles, openedUrls;
     std::function<void()> endPrintWithError; // ends the last print command as a failing one would
 
-    bool clearClipboard() override {
-        if (clipboardReachable)
-            clipboard.clear();
-        return clipboardReachable;
+    bool startProgram(const QString& commandLine, WindowStyle style) override {
+        if (programsStart)
+            startedPrograms << commandLine + (style == WindowStyle::MinimizedWithFocus ? " minimized" : " normal");
+        return programsStart;
     }
+    void messageBox(const QString& text, const QString& caption) override { messages << caption + ": " + text; }
+    std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
+    QLocale numberLocale() override { return locale; }
+    bool clearClipboard() override { return setClipboardText({}); }
     bool setClipboardText(const QString& text) override {
         if (clipboardReachable)
             clipboard = text;
@@ -55,21 +38,17 @@ public:
         return writeFileCompletely(path, contents);
     }
     bool startPrinting(const QString& path, QObject* receiver, std::function<void()> failed) override {
-        if (!printCommandStarts)
-            return false;
-        printedFiles << path;
-        endPrintWithError = [receiver = QPointer<QObject>(receiver), failed] {
-            if (receiver)
-                failed();
-        };
-        return true;
+        if (printCommandStarts) {
+            printedFiles << path;
+            endPrintWithError = [receiver = QPointer<QObject>(receiver), failed] {
+                if (receiver)
+                    failed();
+            };
+        }
+        return printCommandStarts;
     }
-
-    // Web addresses: recorded, and opened or refused on request.
-    bool urlsOpen = true;
-    QList<QUrl> openedUrls;
     bool openUrl(const QUrl& url) override {
-        openedUrls << url;
+        openedUrls << url.toString();
         return urlsOpen;
     }
 };

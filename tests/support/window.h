@@ -1,14 +1,11 @@
-// The real window with every page installed, loaded and shown on the offscreen screen, plus the
-// few gestures the tests make on its controls.
+// The real window with every page installed, loaded and shown on the offscreen screen, and the
+// arrow click the tests make on its spin buttons.
 #pragma once
-
 #include "app/mainwindow.h"
 #include "support/fakedesktop.h"
 
 #include <QApplication>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 inline std::unique_ptr<Form1> showWindow(FakeDesktop& desktop) {
@@ -20,25 +17,10 @@ inline std::unique_ptr<Form1> showWindow(FakeDesktop& desktop) {
     return form;
 }
 
-// Clicks a spin button's up or down arrow as a person does with the mouse.
+// Clicks a spin button's up (or left) arrow or its down (or right) one, a pixel inside its end,
+// as a person does with the mouse.
 inline void clickArrow(QScrollBar* spin, bool up) {
-    QStyleOptionSlider option;
-    option.initFrom(spin);
-    option.orientation = spin->orientation();
-    option.minimum = spin->minimum();
-    option.maximum = spin->maximum();
-    option.sliderPosition = spin->sliderPosition();
-    option.sliderValue = spin->value();
-    option.singleStep = spin->singleStep();
-    option.pageStep = spin->pageStep();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = spin->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
-    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, arrow.center());
-}
-inline void clickUp(QScrollBar* spin) {
-    clickArrow(spin, true);
-}
-inline void clickDown(QScrollBar* spin) {
-    clickArrow(spin, false);
+    const QPoint end = up ? QPoint(1, 1) : QPoint(spin->width() - 2, spin->height() - 2);
+    const bool across = spin->orientation() == Qt::Horizontal;
+    QTest::mouseClick(spin, Qt::LeftButton, {}, across ? QPoint(end.x(), spin->height() / 2) : QPoint(spin->width() / 2, end.y()));
 }
