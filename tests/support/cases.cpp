@@ -108,12 +108,8 @@ struct Case {
     }
 
     QWidget* find(const QString& name) const {
-        if (name == "window")
-            return form.get();
-        for (const auto& entry : form->controls())
-            if (entry.control->objectName() == name)
-                return entry.control;
-        qFatal("no control named %s", qPrintable(name));
+        QWidget* control = name == "window" ? form.get() : form->findChild<QWidget*>(name);
+        return control ? control : (qFatal("%s: no control named %s", qPrintable(where), qPrintable(name)), nullptr);
     }
     static QWidget* focused() {
         QWidget* popup = QApplication::activePopupWidget();
@@ -174,8 +170,7 @@ struct Case {
             QWidget* target = find(w[1]);
             QContextMenuEvent asked(QContextMenuEvent::Keyboard, {5, 5}, target->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(target, &asked);
-        }
-        else if (verb == "focus")
+        } else if (verb == "focus")
             find(w[1])->setFocus(Qt::TabFocusReason);
         else if (verb == "type") {
             QWidget* box = find(w[1]);
@@ -201,10 +196,9 @@ struct Case {
             QTRY_VERIFY(std::ranges::none_of(form->findChildren<QPushButton*>(), &QPushButton::isDown));
         else if (verb == "wait")
             QTest::qWait(w[1].toInt());
-        else if (verb == "folders") {
-            desktop.programDir = at(w[1]);
-            desktop.userDir = at(w[2]);
-        } else if (const auto off = offs.find(item); off != offs.end())
+        else if (verb == "folders")
+            std::tie(desktop.programDir, desktop.userDir) = std::pair(at(w[1]), at(w[2]));
+        else if (const auto off = offs.find(item); off != offs.end())
             desktop.*off.value() = false;
         else if (item == "print fails")
             desktop.endPrintWithError();
@@ -286,16 +280,11 @@ struct Case {
                 return button->text();
             return combo ? combo->currentText() : w->windowTitle();
         }
-        if (property == "back" || property == "fore") {
-            const bool back = property == "back";
-            if (label)
-                return colourName(back ? label->backColor() : label->foreColor());
-            if (combo)
-                return colourName(back ? combo->backColor() : combo->foreColor());
-            if (const auto* box = qobject_cast<TextBox*>(w))
-                return colourName(box->backColor());
-            return colourName(form->backColor());
-        }
+        if (const bool back = property == "back"; back || property == "fore")
+            return colourName(label   ? (back ? label->backColor() : label->foreColor())
+                              : combo ? (back ? combo->backColor() : combo->foreColor())
+                              : qobject_cast<TextBox*>(w) ? static_cast<TextBox*>(w)->backColor()
+                                                          : form->backColor());
         if (const auto* box = qobject_cast<QLineEdit*>(w); box && property == "selected")
             return box->selectedText();
         if (const auto* box = qobject_cast<QLineEdit*>(w); box && (property == "caret" || property == "length"))
@@ -376,10 +365,9 @@ private slots:
     // "[name] options" starts a case; "let name = ..." names a group of controls or a run of steps.
     void cases_data() {
         QTest::addColumn<int>("first");
-        QFile file(caseFile);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!QFile::exists(caseFile))
             qFatal("cannot read %s", qPrintable(caseFile));
-        lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        lines = contentsOf(caseFile).split(u'\n');
         for (int i = 0; i < lines.size(); ++i) {
             lines[i] = lines[i].trimmed();
             if (lines[i].startsWith(u'['))
