@@ -35,6 +35,16 @@ private slots:
         row("boiling C to F", temperature, 0, "100", "212.00");
         row("boiling F to C", temperature, 1, "212", "100.00");
         row("empty Fahrenheit", temperature, 1, "", "-17.78");
+        row("-40 C", temperature, 0, "-40", "-40.00");
+        row("empty Celsius", temperature, 0, "", "32.00");
+        row("Celsius not a number", temperature, 0, "abc", "32.00");
+        row("empty mm", length, 0, "", "0.000");
+        row("a sign alone", length, 0, "-", "0.000");
+        row("a sign and a point", length, 1, "-.", "0.000");
+        row("empty oz-in", torque, 0, "", "0.0000");
+        row("empty cc", volume, 0, "", "0.0000");
+        row("empty ml", volume, 2, "", "0.00");
+        row("empty gallons", volume, 5, "", "0.000");
         row("1e300 inches", length, 1, "1e300", "2.540E+301");
         row("exponent 400", length, 0, "1e400", "Overflow");
         row("negative exponent 400", temperature, 1, "-1e400", "Overflow");

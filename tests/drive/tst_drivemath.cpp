@@ -20,6 +20,7 @@ private slots:
         QTest::newRow("140:5 from low engine") << 5 << 140 << false << 10000 << "28.00 / 357";
         QTest::newRow("86:8 from head") << 8 << 86 << true << 1800 << "10.75 / 19,350";
         QTest::newRow("40:15 from low head") << 15 << 40 << true << 1000 << "2.67 / 2,667";
+        QTest::newRow("40:15 from engine") << 15 << 40 << false << 22000 << "2.67 / 8,250";
     }
     void gear() {
         QFETCH(int, engineTeeth);
@@ -46,6 +47,12 @@ private slots:
         QTest::newRow("3000 of 2000") << 2000 << 0 << 3000 << "1 Hour";
         QTest::newRow("1000 of 600") << 600 << 0 << 1000 << "54 Minutes";
         QTest::newRow("C/10 of 500") << 500 << 100 << 50 << "15 Hours";
+        QTest::newRow("C/3, 833.33 mA") << 2500 << 30 << 833 << "4 Hours and 30 Minutes";
+        QTest::newRow("C/4 of 1000") << 1000 << 40 << 250 << "6 Hours";
+        QTest::newRow("2941 of 2000") << 2000 << 0 << 2941 << "1 Hour and 01 Minute";
+        QTest::newRow("3500 of 2500") << 2500 << 0 << 3500 << "1 Hour and 04 Minutes";
+        QTest::newRow("1500 of 2000") << 2000 << 0 << 1500 << "2 Hours";
+        QTest::newRow("2903 of 2000") << 2000 << 0 << 2903 << "1 Hour and 02 Minutes";
     }
     void charge() {
         QFETCH(int, capacity);

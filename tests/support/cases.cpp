@@ -191,6 +191,8 @@ struct Case {
             }
         else if (verb == "move")
             moveTo({w[1].toDouble(), w[2].toDouble()});
+        else if (QEvent leave(QEvent::Leave); verb == "leave") // the pointer left the control, or the window
+            QApplication::sendEvent(find(w[1]), &leave);
         // An access key presses its button for a moment before the button acts.
         else if (verb == "settle")
             QTRY_VERIFY(std::ranges::none_of(form->findChildren<QPushButton*>(), &QPushButton::isDown));
