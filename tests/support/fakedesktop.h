@@ -13,7 +13,8 @@ public:
     std::optional<QLocale::MeasurementSystem> measurement = QLocale::MetricSystem;
     QLocale locale = QLocale::c();
     QString clipboard, programDir, userDir;
-    bool programsStart = true, clipboardReachable = true, printCommandStarts = true, urlsOpen = true;
+    bool programsStart = true, urlsOpen = true, printCommandStarts = true;
+    bool clipboardReachable = true, clipboardTakesText = true; // the latter false: only emptying works
     // "Calc.exe minimized" for each program started, "caption: text" for each message box shown.
     QStringList startedPrograms, messages, printedFiles, openedUrls;
     std::function<void()> endPrintWithError; // ends the last print command as a failing one would
@@ -26,11 +27,15 @@ public:
     void messageBox(const QString& text, const QString& caption) override { messages << caption + ": " + text; }
     std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
     QLocale numberLocale() override { return locale; }
-    bool clearClipboard() override { return setClipboardText({}); }
-    bool setClipboardText(const QString& text) override {
+    bool clearClipboard() override {
         if (clipboardReachable)
-            clipboard = text;
+            clipboard.clear();
         return clipboardReachable;
+    }
+    bool setClipboardText(const QString& text) override {
+        if (clipboardReachable && clipboardTakesText)
+            clipboard = text;
+        return clipboardReachable && clipboardTakesText;
     }
     QString programFolder() override { return programDir; }
     QString userFolder() override { return userDir; }
