@@ -86,6 +86,9 @@ struct Case {
     QString at(const QString& folder) const { return folder == "-" ? QString() : dir.filePath(folder); }
 
     void start(const QString& options) {
+        form.reset();
+        desktop.measurement = QLocale::MetricSystem;
+        desktop.locale = QLocale::c();
         desktop.clipboard = QStringLiteral("old");
         desktop.programDir = at("program folder");
         desktop.userDir = at("home/.cache/Rotorix");
@@ -143,6 +146,8 @@ struct Case {
         if (verb == "up" || verb == "down")
             for (int n = w.value(2, "1").toInt(); n > 0; --n)
                 clickArrow(static_cast<SpinButton*>(find(w[1])), verb == "up");
+        else if (verb == "restart") // on a desktop of other options
+            start(item.section(u' ', 1));
         else if (verb == "spin")
             spinTo(w[1], w[2].toInt());
         else if (verb == "mix")
