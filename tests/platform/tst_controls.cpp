@@ -8,6 +8,7 @@
 
 #include <QMetaMethod>
 #include <QVBoxLayout>
+#include <memory>
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -125,6 +126,19 @@ private slots:
         QCoreApplication::processEvents(); // Qt hands a palette down by posted events
         for (const auto group : {QPalette::Active, QPalette::Inactive})
             QCOMPARE(text->palette().color(group, QPalette::Base), shown);
+    }
+    void textBoxLeavesTheApplicationFontAlone() {
+        // Message boxes and tooltips take the application's font, whatever a window's boxes use.
+        const QFont application = QApplication::font();
+        QWidget parent;
+        QFont small(QStringLiteral("Liberation Sans"));
+        small.setPixelSize(11);
+        parent.setFont(small);
+        auto* inside = new TextBox(&parent);
+        std::unique_ptr<TextBox> alone(new TextBox(nullptr));
+        QCOMPARE(QApplication::font(), application);
+        QCOMPARE(inside->font(), small);
+        QCOMPARE(alone->font(), application);
     }
     void captionIsPlainText() {
         const QString caption = "<b>oil</b> <> %";
