@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QMouseEvent>
+#include <QStyle>
 
 Label::Label(QWidget* parent, Colour back, Colour fore)
     : QLabel(parent)
@@ -18,7 +19,7 @@ Label::Label(QWidget* parent, Colour back, Colour fore)
 void Label::setCaption(const QString& caption) {
     setText(caption);
     if (m_autoSize)
-        adjustSize();
+        fitToCaption();
 }
 
 void Label::setBorder(bool fixedSingle) {
@@ -39,7 +40,30 @@ void Label::setBold(bool bold) {
 void Label::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;
     if (autoSize)
+        fitToCaption();
+}
+
+void Label::fitToCaption() {
+    // The toolkit sizes a label to its size hint, and works out the hint along with the minimum
+    // size, laying the caption out three times. A caption on a label without a frame, margin,
+    // indent, word wrap or minimum width has one size, which one layout gives, measured the way
+    // the size hint measures it: from the left edge of a 2000-pixel-wide box, its centring left
+    // out, so as to stay clear of rounding. An empty caption may be no text at all to the toolkit,
+    // which sizes that otherwise.
+    if (text().isEmpty() || textFormat() != Qt::PlainText || wordWrap() || buddy() || frameWidth() != 0 ||
+        margin() != 0 || indent() >= 0 || minimumWidth() > 0) {
         adjustSize();
+        return;
+    }
+    ensurePolished();
+    const QString caption = text();
+    const Qt::Alignment shown =
+        QStyle::visualAlignment(caption.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment());
+    const int flags = int((shown & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs);
+    const QMargins margins = contentsMargins();
+    const QSize around(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QRect bounds = fontMetrics().boundingRect(0, 0, 2000 - around.width(), 2000, flags, caption);
+    resize((bounds.size() + around).expandedTo(minimumSize()));
 }
 
 void Label::setFontUnderline(bool underline) {

@@ -50,6 +50,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void fitToCaption();
+
     Colouring m_colours;
     bool m_autoSize = false;
     int m_mousePointer = arrowPointer;

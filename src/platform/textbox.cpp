@@ -3,10 +3,37 @@
 #include "platform/focusreason.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+// The toolkit's line edit lays out its empty text once as it is built, in the application's
+// font, before it takes its parent's. Loading that face for nothing costs as much as a twentieth
+// of the start-up, so while a box is built the application's font is its parent's; it is the
+// same font again before anything else can read it.
+struct TextBox::ParentFontLoan {
+    explicit ParentFontLoan(const QWidget* parent)
+        : application(QGuiApplication::font())
+        , lent(parent != nullptr) {
+        if (lent)
+            QGuiApplication::setFont(parent->font());
+    }
+    ~ParentFontLoan() {
+        if (lent)
+            QGuiApplication::setFont(application);
+    }
+    ParentFontLoan(const ParentFontLoan&) = delete;
+    ParentFontLoan& operator=(const ParentFontLoan&) = delete;
+
+    const QFont application;
+    const bool lent;
+};
+
+// The loan lasts until the delegated constructor has built the box.
 TextBox::TextBox(QWidget* parent)
+    : TextBox(parent, ParentFontLoan(parent)) {}
+
+TextBox::TextBox(QWidget* parent, const ParentFontLoan&)
     : QLineEdit(parent)
     , m_colours(this, {QPalette::Base}, {QPalette::Text}, colours::windowBackground, colours::windowText) {
     connect(this, &QLineEdit::textChanged, this, &TextBox::change);

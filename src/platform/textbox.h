@@ -29,5 +29,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct ParentFontLoan;
+    TextBox(QWidget* parent, const ParentFontLoan&);
+
     Colouring m_colours;
 };

@@ -8,6 +8,7 @@
 
 #include <QMetaMethod>
 #include <QVBoxLayout>
+#include <memory>
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -125,6 +126,65 @@ private slots:
         QCoreApplication::processEvents(); // Qt hands a palette down by posted events
         for (const auto group : {QPalette::Active, QPalette::Inactive})
             QCOMPARE(text->palette().color(group, QPalette::Base), shown);
+    }
+    void autoSizeFitsAsTheToolkitWould_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("border");
+        const auto row = [](const char* name, const QString& caption, bool centred, bool bold, bool border) {
+            QTest::newRow(name) << caption << centred << bold << border;
+        };
+        row("plain", "Battery rating ( milliamp hours )", false, false, false);
+        row("centred", "Total Volume =", true, false, false);
+        row("bold", "Charge rate ( C )", false, true, false);
+        row("empty", "", false, false, false);
+        row("markup-like", "<> <b>", false, false, false);
+        row("tab", "Oz\tInch", false, false, false);
+        row("two lines", "Cubic\nInch", true, false, false);
+        row("ampersand", "&Close", false, false, false);
+        row("right to left", QString::fromUtf8("\u05e9\u05de\u05df"), false, false, false);
+        row("framed", "Litres", true, false, true);
+    }
+    void autoSizeFitsAsTheToolkitWould() {
+        QFETCH(QString, caption);
+        QFETCH(bool, centred);
+        QFETCH(bool, bold);
+        QFETCH(bool, border);
+        QWidget parent;
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(11);
+        parent.setFont(font);
+        auto* fitted = new Label(&parent);
+        fitted->setCentred(centred);
+        fitted->setBold(bold);
+        fitted->setBorder(border);
+        fitted->setCaption(QStringLiteral("a caption the label first had"));
+        fitted->setAutoSize(true);
+        fitted->setCaption(caption);
+        // The toolkit's own label, dressed alike and sized by the toolkit.
+        auto* plain = new QLabel(&parent);
+        plain->setTextFormat(Qt::PlainText);
+        plain->setFont(fitted->font());
+        plain->setAlignment(fitted->alignment());
+        plain->setFrameStyle(fitted->frameStyle());
+        plain->setText(QStringLiteral("a caption the label first had"));
+        plain->setText(caption);
+        plain->adjustSize();
+        QCOMPARE(fitted->size(), plain->size());
+    }
+    void textBoxLeavesTheApplicationFontAlone() {
+        // Message boxes and tooltips take the application's font, whatever a window's boxes use.
+        const QFont application = QApplication::font();
+        QWidget parent;
+        QFont small(QStringLiteral("Liberation Sans"));
+        small.setPixelSize(11);
+        parent.setFont(small);
+        auto* inside = new TextBox(&parent);
+        std::unique_ptr<TextBox> alone(new TextBox(nullptr));
+        QCOMPARE(QApplication::font(), application);
+        QCOMPARE(inside->font(), small);
+        QCOMPARE(alone->font(), application);
     }
     void captionIsPlainText() {
         const QString caption = "<b>oil</b> <> %";
