@@ -30,6 +30,7 @@ public:
     void setBold(bool bold);
     // The label's size follows its caption.
     void setAutoSize(bool autoSize);
+    bool autoSize() const { return m_autoSize; }
 
     bool fontUnderline() const { return font().underline(); }
     void setFontUnderline(bool underline);

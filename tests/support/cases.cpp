@@ -17,6 +17,7 @@
 namespace {
 
 QString caseFile;
+QFont desktopFont; // the application's before any window, which message boxes and tips use
 QStringList lines; // the case file's, trimmed
 QHash<QString, QString> aliases;
 
@@ -217,6 +218,8 @@ struct Case {
         QStringList problems;
         if (form->minimumSize() != form->maximumSize() || (form->windowFlags() & Qt::WindowMaximizeButtonHint))
             problems << "the window can be resized";
+        if (QApplication::font() != desktopFont)
+            problems << "the application's font changed";
         QSet<QString> names;
         QSet<int> tabIndexes;
         for (const auto& [control, tabIndex] : form->controls()) {
@@ -227,6 +230,8 @@ struct Case {
             tabIndexes << tabIndex;
             if (!control->parentWidget()->rect().contains(control->geometry()))
                 problems << name + " outside its parent";
+            if (control->font() != form->font() && !qobject_cast<Label*>(control))
+                problems << name + " not in the window's font";
             const auto* label = qobject_cast<Label*>(control);
             if (!label && !qobject_cast<QAbstractButton*>(control))
                 continue;
@@ -234,6 +239,8 @@ struct Case {
                 problems << name + " too narrow";
             if (!label)
                 continue;
+            if (label->autoSize() && label->size() != label->sizeHint())
+                problems << name + " not sized to its caption";
             // No input may stand over the part of a label its text takes up.
             const QSize text(label->fontMetrics().horizontalAdvance(label->caption()), label->fontMetrics().height());
             const QRect area = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, label->contentsRect())
@@ -406,6 +413,7 @@ int main(int argc, char** argv) {
     if (arguments.size() < 2)
         qFatal("usage: tst_window FILE.cases [Qt Test options]");
     caseFile = arguments.takeAt(1);
+    desktopFont = QApplication::font();
     TestWindow test;
     return QTest::qExec(&test, arguments);
 }
