@@ -5,8 +5,8 @@ outside. A step splits like a shell line; {tmp}, {bin} and {PATH} stand for the 
 and $PATH, \\r and \\n for line ends. Exits 77 where root is needed."""
 import ctypes, glob, os, shlex, shutil, signal, subprocess as sp, sys, tempfile, time
 HERE = os.path.dirname(os.path.abspath(__file__))
-class Fail(Exception): pass
-def fail(what): raise Fail(what)
+CONTROL_ROLES = ("label", "scroll bar", "combo box", "text", "entry", "check box", "push button")
+def fail(what): sys.exit(f"FAIL: {what}")
 def skip(why): sys.exit(print(f"SKIP: {why}") or 77)
 def wait(condition, what, deadline=30):  # a generous deadline for a busy machine, never a judge of speed
     end = time.monotonic() + deadline
@@ -147,10 +147,6 @@ class Run:
     def do_xkeys(self, *keys): self.key(*keys, window=False)  # through XTEST, to whichever window has the keyboard
     def do_move(self, x, y, *click): must("xdotool", "mousemove", "--window", self.win, x, y, *click)
     def do_click(self, x, y): self.do_move(x, y, "click", "1")
-    def do_unmapped(self, keysym):  # a keysym the keyboard map lacks gets a spare key code of its own first
-        spare = [line.split()[1] for line in must("xmodmap", "-pke").splitlines() if len(line.split()) == 3]
-        must("xmodmap", "-e", f"keycode {spare[0]} = {keysym}")
-        self.key(keysym)
     def do_shot(self, name, mode="", other="", window=None):  # once two agree; "changed": unlike the last; "like OTHER"
         path, previous = f"{self.tmp}/shot.png", [None]
         def settled():
@@ -198,18 +194,13 @@ class Run:
                                       if c and c.getState().contains(pyatspi.STATE_SHOWING)], "no showing Rotorix window on the bus")[0]
     def do_names(self, page):  # at each place of accessible-names.tsv the smallest showing control; a list's name by relation
         pyatspi, root = self.atspi_window()
-        origin, found = root.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), []
-        def walk(obj):
-            for child in (c for c in obj if c and c.getState().contains(pyatspi.STATE_SHOWING)):
-                box = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                found.append((child, box.x - origin.x, box.y - origin.y, box.width, box.height))
-                walk(child)
-        walk(root)
+        origin = root.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        found = [(c, c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)) for c in pyatspi.findAllDescendants(root,
+                 lambda c: c.getState().contains(pyatspi.STATE_SHOWING) and c.getRoleName() in CONTROL_ROLES)]
         def spoken(x, y):  # in twips, 15 a pixel; the point just inside the control's corner
-            x, y = x // 15 + 3, y // 15 + 3
-            hits = [o for o in found if o[1] <= x < o[1] + o[3] and o[2] <= y < o[2] + o[4] and o[0].getRoleName()
-                    in ("label", "scroll bar", "combo box", "text", "entry", "check box", "push button")]
-            obj = min(hits, key=lambda o: o[3] * o[4])[0] if hits else None
+            x, y = origin.x + x // 15 + 3, origin.y + y // 15 + 3
+            hits = [(b.width * b.height, o) for o, b in found if b.x <= x < b.x + b.width and b.y <= y < b.y + b.height]
+            obj = min(hits, key=lambda hit: hit[0])[1] if hits else None
             labels = [r.getTarget(0).name for r in (obj.getRelationSet() if obj and obj.getRoleName() == "combo box" else [])
                       if r.getRelationType() == pyatspi.RELATION_LABELLED_BY and r.getNTargets()]
             return labels[0] if labels else obj and obj.name
@@ -228,7 +219,8 @@ class Run:
         GLib.timeout_add_seconds(30, loop.quit)
         loop.run()
         name in heard or fail(f"no announcement of {name!r}; heard {heard}")
-    def cleanup(self):
+    def cleanup(self):  # what the program said goes with the test's output, shown when it fails
+        os.path.exists(log := f"{self.tmp}/app.log") and sys.stderr.write(open(log).read()[-4000:])
         for proc in self.procs[::-1]: proc.poll() is None and (os.killpg(proc.pid, signal.SIGTERM), proc.wait(10))
         self.installed and self.purge()
         sp.run(["chmod", "-R", "u+w", self.tmp])
@@ -245,12 +237,8 @@ def main(name, program, shots):
     try:
         for step in steps: run.step(*step)
         run.app and run.do_end()
-    except Fail as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        sys.stderr.write(open(f"{run.tmp}/app.log").read()[-4000:] if os.path.exists(f"{run.tmp}/app.log") else "")
-        return 1
     finally:
         run.cleanup()
-    return print(f"{name}: {len(steps)} steps passed") or 0
+    print(f"{name}: {len(steps)} steps passed")
 if __name__ == "__main__":
     sys.exit(main(*sys.argv[1:]) if len(sys.argv) == 4 else __doc__)
