@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Usage: driver.py SCENARIO PROGRAM SCREENSHOT_DIR (PROGRAM: the built program, or the build's CPack configuration
 for the package). Runs a scenario of scenarios.tsv on a private X server, driving and reading the program only from
-outside. A step splits like a shell line; {tmp}, {bin} and {PATH} stand for the run's folder, its program folder
-and $PATH, \\r and \\n for line ends. Exits 77 where root is needed."""
-import ctypes, glob, os, shlex, shutil, signal, subprocess as sp, sys, tempfile, time
+outside. A step splits like a shell line; {tmp}, {bin} and {program} stand for the run's folder, its program folder
+and PROGRAM, {NAME} for the variable NAME of the environment, \\r and \\n for line ends. Exits 77 where root is needed."""
+import ctypes, os, shlex, shutil, signal, subprocess as sp, sys, tempfile, time
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONTROL_ROLES = ("label", "scroll bar", "combo box", "text", "entry", "check box", "push button")
 def fail(what): sys.exit(f"FAIL: {what}")
@@ -24,25 +24,22 @@ def write(path, text, mode=0o755):  # in folders made as needed
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f: f.write(text)
     os.chmod(path, mode)
-def table(name):
-    with open(os.path.join(HERE, name), encoding="utf-8") as f:
-        return [line.rstrip("\n").split("\t") for line in f if line[0] not in "#\n"]
+def table(name): return [line.rstrip("\n").split("\t") for line in open(os.path.join(HERE, name), encoding="utf-8")
+                         if line[0] not in "#\n"]
 def windows(*how): return (out("xdotool", "search", "--onlyvisible", *how) or b"").decode().split()
 def focus(window): must("xdotool", "windowfocus", "--sync", window, timeout=10)
 def pointer():  # the server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, through XFixes
-    class Image(ctypes.Structure):  # the start of an XFixesCursorImage
-        _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), *((f, ctypes.c_ushort) for f in ("w", "h", "hx", "hy"))]
     xlib, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
-    xlib.XOpenDisplay.restype, xfixes.XFixesGetCursorImage.restype = ctypes.c_void_p, ctypes.POINTER(Image)
+    xlib.XOpenDisplay.restype = xfixes.XFixesGetCursorImage.restype = ctypes.c_void_p
     display = ctypes.c_void_p(xlib.XOpenDisplay(None) or fail("cannot open the display"))
-    c = xfixes.XFixesGetCursorImage(display).contents
+    # An XFixesCursorImage starts with six 16-bit fields: x, y, width, height, xhot, yhot.
+    _, _, width, height, xhot, yhot = (ctypes.c_ushort * 6).from_address(xfixes.XFixesGetCursorImage(display))
     xlib.XCloseDisplay(display)
-    return f"{c.w}x{c.h}+{c.hx}+{c.hy}"
+    return f"{width}x{height}+{xhot}+{yhot}"
 
 class Run:
     def __init__(self, name, program, shots):
-        self.name, self.program, self.shots, self.procs = name, program, shots, []
-        os.environ.pop("WAYLAND_DISPLAY", None)
+        self.name, self.program, self.shots, self.procs, self.undo = name, program, shots, [], []
         r, w = os.pipe()  # the server picks a free display itself and tells it here
         self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                    pass_fds=[w], stdout=sp.DEVNULL, stderr=sp.DEVNULL)
@@ -50,17 +47,15 @@ class Run:
         os.environ["DISPLAY"] = ":" + (os.read(r, 16).decode().strip() or sys.exit("Xvfb did not start"))
         self.tmp = tempfile.mkdtemp(prefix="rotorix-e2e-")
         os.chmod(self.tmp, 0o755)  # the print tests' program runs as nobody
-        self.bin = f"{self.tmp}/bin"
-        self.vars = {"tmp": self.tmp, "bin": self.bin, "PATH": os.environ["PATH"]}
-        self.app_env, self.launcher, self.signatures, self.decimal = {}, [], {}, "."
-        self.app = self.win = self.last = self.deb = self.installed = None
+        self.vars = dict(os.environ, tmp=self.tmp, bin=f"{self.tmp}/bin", program=program)
+        self.app_env, self.launcher, self.signatures, self.decimal, self.app, self.last = {}, [], {}, ".", None, None
         os.makedirs(shots, exist_ok=True)
     def spawn(self, args, **kw): return self.procs.append(sp.Popen(args, start_new_session=True, **kw)) or self.procs[-1]
     def step(self, verb, *args):  # whatever the step, the program must not end unasked
         args = [a.format(**self.vars).replace("\\r", "\r").replace("\\n", "\n") for a in args]
         (getattr(self, "do_" + verb, None) or sys.exit(f"unknown step {verb!r}"))(*args)
         self.app is None or self.app.poll() is None or fail(f"the program ended with status {self.app.returncode}")
-    def key(self, *keys, window=True):  # KEY*N presses KEY N times
+    def do_keys(self, *keys, window=True):  # KEY*N presses KEY N times
         keys = [k for press in keys for k in [press.split("*")[0]] * int((press + "*1").split("*")[1])]
         must("xdotool", "key", *(["--window", self.win] if window else []), *keys)
     def clipboard(self, target="UTF8_STRING"): return out("xclip", "-selection", "clipboard", "-o", "-t", target, timeout=2)
@@ -71,25 +66,24 @@ class Run:
                         else part.encode() for part in wanted.split("+"))
         want = want.replace(old.encode(), new.encode()) if old else want  # OLD becomes NEW
         wait(lambda: read() == want, lambda: f"{what} is {read()!r}, not {want!r}")
-    # Steps that prepare the machine, before the program starts.
+    # Steps that prepare the machine, mostly before the program starts.
     def do_env(self, *settings): self.app_env.update(s.split("=", 1) for s in settings)
     def do_decimal(self, separator): self.decimal = separator
     def do_write(self, path, text=""): write(path, text)  # an executable file
     def do_own(self):  # the program runs from a folder of its own, where it writes its print file
-        os.makedirs(self.bin)
-        self.program = shutil.copy(self.program, self.bin)
+        self.program = shutil.copy(self.program, os.makedirs(self.vars["bin"]) or self.vars["bin"])
     def do_user(self):  # its folder read-only as if installed; root writes anyway, so runs it as nobody
         os.makedirs(home := f"{self.tmp}/home")
-        os.chmod(self.bin, 0o555)
+        os.chmod(self.vars["bin"], 0o555)
         self.app_env["HOME"] = home
         if os.geteuid() == 0:
             shutil.chown(home, "nobody", "nogroup")
-            self.launcher = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+            self.launcher = ["/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     def do_bus(self):  # a session bus of the run's own starts the accessibility bus, its sockets in the run's folder
         os.mkdir(run := f"{self.tmp}/run", 0o700)
-        os.environ["XDG_RUNTIME_DIR"] = run
-        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE,
+                         env=dict(os.environ, XDG_RUNTIME_DIR=run))
+        os.environ.update(XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().decode().strip())
     def do_cups(self):  # a private raw queue, the destination of lp, keeping job N as {tmp}/cups/out/job-N
         os.geteuid() == 0 or skip("a private CUPS scheduler needs root")
         d = f"{self.tmp}/cups"
@@ -104,34 +98,23 @@ class Run:
         # A scheduler that has just begun to answer may still refuse a new queue for a moment.
         wait(lambda: out("lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw") is not None,
              "the private CUPS scheduler took no queue")
-    def do_package(self):  # a machine that already has a rotorix package is left alone
+    def do_package(self):  # a machine that already has a rotorix package is left alone; this run removes its own
         os.geteuid() == 0 or skip("installing a package needs root")
         if out("dpkg-query", "-W", "-f=${db:Status-Status}", "rotorix") == b"installed":
             skip("a rotorix package is already installed here; not replacing it")
-        must("cpack", "--config", self.program, "-B", f"{self.tmp}/deb", timeout=600)
-        self.deb = (glob.glob(f"{self.tmp}/deb/rotorix_{os.environ['ROTORIX_VERSION']}_*.deb")
-                    or fail("no rotorix_VERSION_*.deb was built"))[0]
-    def do_has(self, field, *wanted):  # the package's control FIELD, or its list of files, holds each of WANTED
-        got = must("dpkg-deb", "-f", self.deb, field) if field != "files" else \
-            [line.split()[-1] for line in must("dpkg-deb", "-c", self.deb).splitlines()]
-        for item in wanted: item in got or fail(f"the package's {field} lacks {item}: {got}")
-    def do_install(self):  # with apt; /usr/bin/rotorix is the program from then on
-        self.installed = must("env", "DEBIAN_FRONTEND=noninteractive", "apt-get", "install", "-y",
-                              "--no-install-recommends", "-o", "DPkg::Lock::Timeout=300", self.deb, timeout=600)
-        version = os.environ["ROTORIX_VERSION"]
-        out("dpkg-query", "-W", "-f=${Version}", "rotorix") == version.encode() or fail(f"the installed version is not {version}")
-        self.program = "/usr/bin/rotorix"
-    def purge(self): self.installed = sp.run(["dpkg", "--purge", "rotorix"], capture_output=True) and None
-    def do_remove(self):
-        self.purge()
-        out("dpkg-query", "-W", "rotorix") is None or fail("rotorix is still installed after removal")
-    def do_start(self):  # its window titled with the version, of the fixed client area 314 x 479 times QT_SCALE_FACTOR
-        self.app = self.spawn([*self.launcher, self.program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", **self.app_env),
+        self.undo.append(["dpkg", "--purge", "rotorix"])
+    def do_sh(self, command, *wanted):  # a shell command that must succeed, printing each of WANTED
+        said = must("sh", "-c", command, timeout=600)
+        for item in wanted: item in said or fail(f"{command!r} printed no {item!r}: {said}")
+    def do_holds(self, *files):  # the installed package holds each of FILES
+        listed = must("dpkg", "-L", "rotorix").splitlines()
+        for file in files: file in listed or fail(f"the package holds no {file}")
+    def do_start(self, program=None):  # PROGRAM or the run's; its window titled with the version, its client area fixed
+        self.app = self.spawn([*self.launcher, program or self.program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", **self.app_env),
                               stdout=open(f"{self.tmp}/app.log", "ab"), stderr=sp.STDOUT)
         self.win = wait(lambda: windows("--name", "^Rotorix ")[:1] or self.app.poll() is not None
                         and fail("the program exited before showing its window"), "no window appeared")[0]
-        scale = int(self.app_env.get("QT_SCALE_FACTOR", 1))
-        width, height = 314 * scale, 479 * scale  # no window manager, so no frame
+        width, height = (n * int(self.app_env.get("QT_SCALE_FACTOR", 1)) for n in (314, 479))  # no window manager, no frame
         info = must("xprop", "-id", self.win, "WM_NAME", "WM_NORMAL_HINTS") + must("xwininfo", "-id", self.win)
         for want in (f'= "Rotorix (v{os.environ["ROTORIX_VERSION"]})"\n', f"Width: {width}\n", f"Height: {height}\n",
                      f"maximum size: {width} by {height}"):
@@ -139,12 +122,11 @@ class Run:
         focus(self.win)
         self.do_shot("opened")
     def do_end(self):  # through XTEST: a key sent to the window would have its release hit a window now gone
-        self.key("Escape", window=False)
+        self.do_keys("Escape", window=False)
         wait(lambda: self.app.poll() is not None, "the program still runs after Escape")
         self.app, code = None, self.app.returncode
         code == 0 or fail(f"the program exited with status {code}")
-    def do_keys(self, *keys): self.key(*keys)
-    def do_xkeys(self, *keys): self.key(*keys, window=False)  # through XTEST, to whichever window has the keyboard
+    def do_xkeys(self, *keys): self.do_keys(*keys, window=False)  # through XTEST, to whichever window has the keyboard
     def do_move(self, x, y, *click): must("xdotool", "mousemove", "--window", self.win, x, y, *click)
     def do_click(self, x, y): self.do_move(x, y, "click", "1")
     def do_shot(self, name, mode="", other="", window=None):  # once two agree; "changed": unlike the last; "like OTHER"
@@ -168,14 +150,13 @@ class Run:
         for target in targets.split(","): self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), wanted, old, new)
     def do_file(self, path, wanted): self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), wanted)
     def do_absent(self, path): os.path.exists(path) and fail(f"{path} exists")
-    def do_rm(self, path): os.remove(path)
     def do_pair(self, a, b, b2, a2):  # A typed shows B in its partner, B2 typed there A2 (copied out)
         for text, move, shown in ((a, "Tab", b), (b2, "shift+Tab", a2)):
             must("xdotool", "type", "--window", self.win, "--delay", "30", "--", text)
             self.do_mark()
-            self.key(move, "ctrl+a", "ctrl+c")
+            self.do_keys(move, "ctrl+a", "ctrl+c")
             self.expect(f"the box after {text}", self.clipboard, shown.replace(".", self.decimal))
-        self.key("Tab", "Tab")
+        self.do_keys("Tab", "Tab")
     def do_popups(self, count):  # the program shows COUNT windows besides its own (open lists)
         wait(lambda: len(set(windows("--pid", str(self.app.pid))) - {self.win}) == int(count),
              f"the program does not show {count} open lists")
@@ -183,7 +164,7 @@ class Run:
         box = wait(lambda: windows("--name", "^Rotorix$"), "no message box appeared")[0]
         self.do_shot(name, window=box)
         focus(box)
-        self.key(key, window=False)
+        self.do_keys(key, window=False)
         wait(lambda: not windows("--name", "^Rotorix$"), f"{key} did not close the message box")
         focus(self.win)
     def do_pointer(self, image):  # the pointer settles on IMAGE; !IMAGE: on any other
@@ -215,16 +196,15 @@ class Run:
         loop, heard = GLib.MainLoop(), []
         pyatspi.Registry.registerEventListener(lambda event: (heard.append(event.source.name), name in heard and loop.quit()),
                                                "object:property-change:accessible-name")
-        GLib.idle_add(lambda: self.key(*keys))
+        GLib.idle_add(lambda: self.do_keys(*keys))
         GLib.timeout_add_seconds(30, loop.quit)
         loop.run()
         name in heard or fail(f"no announcement of {name!r}; heard {heard}")
     def cleanup(self):  # what the program said goes with the test's output, shown when it fails
         os.path.exists(log := f"{self.tmp}/app.log") and sys.stderr.write(open(log).read()[-4000:])
         for proc in self.procs[::-1]: proc.poll() is None and (os.killpg(proc.pid, signal.SIGTERM), proc.wait(10))
-        self.installed and self.purge()
-        sp.run(["chmod", "-R", "u+w", self.tmp])
-        shutil.rmtree(self.tmp, ignore_errors=True)
+        for command in self.undo: sp.run(command, capture_output=True)
+        sp.run(f"chmod -R u+w {self.tmp}; rm -rf {self.tmp}", shell=True)
 
 def main(name, program, shots):
     scenarios, scenario = {}, None
