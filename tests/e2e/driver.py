@@ -24,8 +24,7 @@ def write(path, text, mode=0o755):  # in folders made as needed
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f: f.write(text)
     os.chmod(path, mode)
-def table(name): return [line.rstrip("\n").split("\t") for line in open(os.path.join(HERE, name), encoding="utf-8")
-                         if line[0] not in "#\n"]
+def table(name): return [row.rstrip("\n").split("\t") for row in open(os.path.join(HERE, name), encoding="utf-8") if row[0] not in "#\n"]
 def windows(*how): return (out("xdotool", "search", "--onlyvisible", *how) or b"").decode().split()
 def focus(window): must("xdotool", "windowfocus", "--sync", window, timeout=10)
 def pointer():  # the server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, through XFixes
@@ -100,8 +99,7 @@ class Run:
              "the private CUPS scheduler took no queue")
     def do_package(self):  # a machine that already has a rotorix package is left alone; this run removes its own
         os.geteuid() == 0 or skip("installing a package needs root")
-        if out("dpkg-query", "-W", "-f=${db:Status-Status}", "rotorix") == b"installed":
-            skip("a rotorix package is already installed here; not replacing it")
+        out("dpkg-query", "-W", "-f=${db:Status-Status}", "rotorix") == b"installed" and skip("rotorix is installed here already")
         self.undo.append(["dpkg", "--purge", "rotorix"])
     def do_sh(self, command, *wanted):  # a shell command that must succeed, printing each of WANTED
         said = must("sh", "-c", command, timeout=600)
@@ -123,9 +121,8 @@ class Run:
         self.do_shot("opened")
     def do_end(self):  # through XTEST: a key sent to the window would have its release hit a window now gone
         self.do_keys("Escape", window=False)
-        wait(lambda: self.app.poll() is not None, "the program still runs after Escape")
-        self.app, code = None, self.app.returncode
-        code == 0 or fail(f"the program exited with status {code}")
+        code = wait(lambda: self.app.poll() is not None and [self.app.returncode], "the program still runs after Escape")[0]
+        self.app = None if code == 0 else fail(f"the program exited with status {code}")
     def do_xkeys(self, *keys): self.do_keys(*keys, window=False)  # through XTEST, to whichever window has the keyboard
     def do_move(self, x, y, *click): must("xdotool", "mousemove", "--window", self.win, x, y, *click)
     def do_click(self, x, y): self.do_move(x, y, "click", "1")
@@ -146,6 +143,10 @@ class Run:
         difference = float(must("convert", shot % big, "-resize", "50%", shot % small, "-blur", "0x1",
                                 "-metric", "RMSE", "-compare", "-format", "%[distortion]", "info:"))
         difference < float(limit) or fail(f"{big} halved differs from {small} by {difference} (RMSE)")
+    def do_differs(self, a, b, region):  # screenshots A and B differ within REGION, WIDTHxHEIGHT+LEFT+TOP in pixels
+        shot = f"{self.shots}/{self.name}-%s.png"
+        float(must("convert", shot % a, shot % b, "-crop", region, "+repage", "-metric", "AE", "-compare", "-format",
+                   "%[distortion]", "info:")) or fail(f"{a} and {b} do not differ within {region}")
     def do_clip(self, targets, wanted, old=None, new=None):  # the clipboard as TARGET,TARGET...
         for target in targets.split(","): self.expect(f"the clipboard's {target}", lambda: self.clipboard(target), wanted, old, new)
     def do_file(self, path, wanted): self.expect(path, lambda: os.path.exists(path) and open(path, "rb").read(), wanted)
