@@ -11,60 +11,40 @@
 
 namespace {
 
-constexpr Converter converters[] = {Converter::length, Converter::volume, Converter::torque,
-                                    Converter::temperature};
-// "-999999999999999.9999" is the longest text a partner may show.
-constexpr qsizetype longestText = 21;
-
-[[noreturn]] void finding(const char* what, const QString& text) {
-    std::fprintf(stderr, "%s: \"%s\"\n", what, text.toUtf8().constData());
-    std::abort();
-}
-
-int decimalsOf(QStringView pattern) {
-    return int(pattern.size() - pattern.indexOf(u'.') - 1);
-}
-
-void checkShows(const NumberFormat& numbers, const QString& text) {
-    if (text.size() > longestText)
-        finding("partner text too long", text);
-    if (text == u"Overflow")
-        return;
-    for (const QChar c : text)
-        if (!c.isDigit() && c != u'-' && c != u'+' && c != u'E' && c != numbers.decimalSeparator.front())
-            finding("partner text shows a stray character", text);
-}
-
-// What the full-stop text reads back as lies within the pattern's rounding of the value, give or
-// take the fifteenth significant digit that formatting keeps.
-void checkReadsBack(const Conversion& conversion, double x, const QString& text) {
-    const double value = converted(conversion, x);
-    if (!std::isfinite(value) || text == u"Overflow") {
-        if (std::isfinite(value) || text != u"Overflow")
-            finding("overflow shown wrongly", text);
-        return;
+void expect(bool holds, const char* what, const QString& text) {
+    if (!holds) {
+        std::fprintf(stderr, "%s: \"%s\"\n", what, text.toUtf8().constData());
+        std::abort();
     }
-    const double half = 0.5000001 * std::pow(10.0, -decimalsOf(conversion.pattern));
-    const double magnitude = std::fabs(value);
-    const double tolerance = magnitude < 1e15 ? half + magnitude * 1e-14 : magnitude * (half + 1e-14);
-    if (!(std::fabs(textToNumber(text) - value) <= tolerance))
-        finding("partner text reads back as another value", text);
+}
+
+// "Overflow", or digits, sign, E and separator no longer than the longest, "-999999999999999.9999".
+void checkShows(const NumberFormat& numbers, const QString& text) {
+    expect(text.size() <= 21, "partner text too long", text);
+    for (const QChar c : text)
+        expect(text == u"Overflow" || (c >= u'0' && c <= u'9') || QStringView(u"+-E").contains(c) ||
+                   c == numbers.decimalSeparator.front(),
+               "partner text shows a stray character", text);
 }
 
 void checkText(const QString& text) {
     const double x = textToNumber(text);
-    if (std::isnan(x))
-        finding("reads as not a number", text);
-    const NumberFormat fullStop{};
-    const NumberFormat comma{QStringLiteral(","), QStringLiteral(".")};
-    for (const Converter converter : converters) {
+    expect(!std::isnan(x), "reads as not a number", text);
+    const NumberFormat fullStop{}, comma{QStringLiteral(","), QStringLiteral(".")};
+    for (const Converter converter : {Converter::length, Converter::volume, Converter::torque, Converter::temperature})
         for (const Conversion& conversion : conversionsOf(converter)) {
             const QString shown = partnerText(fullStop, conversion, x);
             checkShows(fullStop, shown);
-            checkReadsBack(conversion, x, shown);
             checkShows(comma, partnerText(comma, conversion, x));
+            // Read back, the full-stop text lies within the pattern's rounding of the value, give or
+            // take the fifteenth significant digit that formatting keeps.
+            const double value = converted(conversion, x), magnitude = std::fabs(value);
+            expect(std::isfinite(value) == (shown != u"Overflow"), "overflow shown wrongly", shown);
+            const double half = 0.5000001 * std::pow(10.0, conversion.pattern.indexOf(u'.') + 1.0 - conversion.pattern.size());
+            const double tolerance = magnitude < 1e15 ? half + magnitude * 1e-14 : magnitude * (half + 1e-14);
+            expect(!std::isfinite(value) || std::fabs(textToNumber(shown) - value) <= tolerance,
+                   "partner text reads back as another value", shown);
         }
-    }
 }
 
 } // namespace
