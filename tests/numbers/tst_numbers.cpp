@@ -3,7 +3,7 @@
 #include "convert/texttonumber.h"
 #include "numbers/numberformat.h"
 #include "numbers/rounding.h"
-#include "support/unescaped.h"
+#include "support/window.h"
 
 #include <QFile>
 #include <QTest>

@@ -3,7 +3,6 @@
 // what the person then sees with the literal texts written beside the gestures. The file format
 // is told at the top of tests/app/form1.cases.
 #include "output/resultsreport.h"
-#include "support/unescaped.h"
 #include "support/window.h"
 
 #include <QCheckBox>
