@@ -39,7 +39,7 @@ class Run:
     def __init__(self, name, program, shots):
         self.name, self.program, self.shots, self.procs, self.undo = name, program, shots, [], []
         r, w = os.pipe()  # the server picks a free display itself and tells it here
-        self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                    pass_fds=[w], stdout=sp.DEVNULL, stderr=sp.DEVNULL)
         os.close(w)
         os.environ["DISPLAY"] = ":" + (os.read(r, 16).decode().strip() or sys.exit("Xvfb did not start"))
