@@ -1,7 +1,7 @@
-// The gear train's and the charge's arithmetic, with the numbers worded as the window shows them.
+// The charge's arithmetic, for capacities and currents the window's steps do not all reach, with
+// the time worded as the window shows it.
 #include "drive/chargerate.h"
 #include "drive/chargetime.h"
-#include "drive/gearmath.h"
 #include "numbers/numberformat.h"
 
 #include <QTest>
@@ -9,30 +9,6 @@
 class TestDriveMath : public QObject {
     Q_OBJECT
 private slots:
-    void gear_data() {
-        QTest::addColumn<int>("engineTeeth");
-        QTest::addColumn<int>("mastTeeth");
-        QTest::addColumn<bool>("fromHead");
-        QTest::addColumn<int>("inputRpm");
-        QTest::addColumn<QString>("shown"); // ratio / computed speed
-        QTest::newRow("86:8 from engine") << 8 << 86 << false << 18000 << "10.75 / 1,674";
-        QTest::newRow("86:9 from engine") << 9 << 86 << false << 18000 << "9.56 / 1,884";
-        QTest::newRow("140:5 from low engine") << 5 << 140 << false << 10000 << "28.00 / 357";
-        QTest::newRow("86:8 from head") << 8 << 86 << true << 1800 << "10.75 / 19,350";
-        QTest::newRow("40:15 from low head") << 15 << 40 << true << 1000 << "2.67 / 2,667";
-        QTest::newRow("40:15 from engine") << 15 << 40 << false << 22000 << "2.67 / 8,250";
-    }
-    void gear() {
-        QFETCH(int, engineTeeth);
-        QFETCH(int, mastTeeth);
-        QFETCH(bool, fromHead);
-        QFETCH(int, inputRpm);
-        const NumberFormat numbers;
-        const Amount ratio = gearRatio(engineTeeth, mastTeeth);
-        const QString speed = fromHead ? numbers.Format(engineRpmFromHead(inputRpm, ratio), u"0,000")
-                                       : numbers.Format(headRpmFromEngine(inputRpm, ratio), u"#,000");
-        QTEST(numbers.Format(ratio, u"#0.00") + " / " + speed, "shown");
-    }
     void charge_data() {
         QTest::addColumn<int>("capacity");
         QTest::addColumn<int>("itemData"); // ten times C's divisor; 0 for the blank item

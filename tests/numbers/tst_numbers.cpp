@@ -1,5 +1,6 @@
-// Number text, rounding, fixed-point amounts and the reading of typed numbers, from two tables:
-// each row what goes in and, written out, what must come out.
+// Number text, converters' partner texts, rounding, fixed-point amounts and the reading of typed
+// numbers, from two tables: each row what goes in and, written out, what must come out.
+#include "convert/conversions.h"
 #include "convert/texttonumber.h"
 #include "numbers/numberformat.h"
 #include "numbers/rounding.h"
@@ -15,19 +16,17 @@ QString exactly(double value) {
     return QString::number(value, 'g', 17);
 }
 
-// A whole number is so many ten-thousandths; any other number is read as a double.
-Amount amountOf(const QString& text) {
-    bool raw = false;
-    const qint64 value = text.toLongLong(&raw);
-    return raw ? Amount::fromRaw(value) : Amount::fromDouble(text.toDouble());
-}
-
+// double and comma (a comma-decimal locale) format a double, amount so many ten-thousandths, partner
+// is a converter's text; even rounds ties to even, scroll saturates to an int; fixed and whole give the
+// ten-thousandths kept of a double or a whole number, + - * those of a sum, difference or product.
 QString shown(const QString& kind, const QString& input, const QString& pattern) {
     const double x = input.toDouble();
     if (kind == u"double")
         return NumberFormat().Format(x, pattern);
     if (kind == u"comma")
         return NumberFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany)).Format(x, pattern);
+    if (kind == u"partner")
+        return partnerText(NumberFormat(), Conversion{0, Conversion::times, 1, pattern}, x);
     if (kind == u"amount")
         return NumberFormat().Format(Amount::fromRaw(input.toLongLong()), pattern);
     if (kind == u"even")
@@ -37,9 +36,9 @@ QString shown(const QString& kind, const QString& input, const QString& pattern)
     if (kind == u"whole")
         return QString::number(Amount::fromWhole(input.toLongLong()).raw());
     if (const QStringList terms = input.split(u' '); kind.size() == 1) {
-        const Amount a = amountOf(terms[0]);
-        return QString::number((kind == u"+"   ? a + amountOf(terms[1])
-                                : kind == u"-" ? a - amountOf(terms[1])
+        const Amount a = Amount::fromRaw(terms[0].toLongLong()), b = Amount::fromRaw(terms[1].toLongLong());
+        return QString::number((kind == u"+"   ? a + b
+                                : kind == u"-" ? a - b
                                                : a * terms[1].toLongLong()).raw());
     }
     if (kind == u"fixed")
