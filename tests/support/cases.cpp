@@ -1,7 +1,7 @@
 // Every window test is a table of cases in a file: each case shows the real window on a fake
 // desktop, makes a person's gestures on controls named as the catalogue names them, and compares
 // what the person then sees with the literal texts written beside the gestures. The file format
-// is told at the top of tests/app/form1.cases.
+// is told in the README, under "Window cases".
 #include "output/resultsreport.h"
 #include "support/window.h"
 
