@@ -1,8 +1,9 @@
 #include "app/form1.h"
 
 #include "app/artwork.h"
-#include "platform/twips.h"
 #include "platform/desktop.h"
+#include "platform/fixedsize.h"
+#include "platform/twips.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -105,12 +106,15 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::Show() {
-    if (!m_loaded) {
+    const bool first = !m_loaded;
+    if (first) {
         m_loaded = true;
         Form_Load();
     }
     cmbFuelType->setFocus();
     show();
+    if (first)
+        keepFixedSize(this);
 }
 
 void Form1::stackLabelsUnderControls() {

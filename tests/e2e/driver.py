@@ -45,7 +45,7 @@ class Run:
         os.environ["DISPLAY"] = ":" + (os.read(r, 16).decode().strip() or sys.exit("Xvfb did not start"))
         self.tmp = tempfile.mkdtemp(prefix="rotorix-e2e-")
         os.chmod(self.tmp, 0o755)  # the print tests' program runs as nobody
-        self.vars = dict(os.environ, tmp=self.tmp, bin=f"{self.tmp}/bin", program=program)
+        self.vars = dict(os.environ, tmp=self.tmp, bin=f"{self.tmp}/bin", program=program, tests=os.path.dirname(HERE))
         self.app_env, self.launcher, self.signatures, self.decimal, self.app, self.last = {}, [], {}, ".", None, None
         os.makedirs(shots, exist_ok=True)
     def spawn(self, args, **kw): return self.procs.append(sp.Popen(args, start_new_session=True, **kw)) or self.procs[-1]
@@ -82,6 +82,12 @@ class Run:
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE,
                          env=dict(os.environ, XDG_RUNTIME_DIR=run))
         os.environ.update(XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().decode().strip())
+    def do_weston(self):  # a headless Wayland compositor of the run's own, where Qt programs started later show
+        os.mkdir(run := f"{self.tmp}/wayland", 0o700)
+        self.spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=rotorix", "--idle-time=0"],
+                   env=dict(os.environ, XDG_RUNTIME_DIR=run), stdout=sp.DEVNULL, stderr=sp.DEVNULL)
+        os.environ.update(XDG_RUNTIME_DIR=run, WAYLAND_DISPLAY="rotorix", QT_QPA_PLATFORM="wayland")
+        wait(lambda: os.path.exists(f"{run}/rotorix"), "weston did not start")
     def do_cups(self):  # a private raw queue, the destination of lp, keeping job N as {tmp}/cups/out/job-N
         os.geteuid() == 0 or skip("a private CUPS scheduler needs root")
         d = f"{self.tmp}/cups"

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtMath>
 
@@ -201,7 +202,12 @@ struct Case {
         // An access key presses its button for a moment before the button acts.
         else if (verb == "settle")
             QTRY_VERIFY(std::ranges::none_of(form->findChildren<QPushButton*>(), &QPushButton::isDown));
-        else if (verb == "wait")
+        else if (verb == "maximize") { // as the title bar Qt draws on Wayland does it; done once back
+            QWindow* window = form->windowHandle();
+            QSignalSpy states(window, &QWindow::windowStateChanged);
+            window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized);
+            QTRY_VERIFY(states.size() > 1 && window->windowStates() == Qt::WindowNoState);
+        } else if (verb == "wait")
             QTest::qWait(w[1].toInt());
         else if (verb == "folders")
             std::tie(desktop.programDir, desktop.userDir) = std::pair(at(w[1]), at(w[2]));
