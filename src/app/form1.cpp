@@ -25,8 +25,13 @@ QFont windowFont() {
                                QStringLiteral("Helvetica")};
     QFont font;
     // The first of them installed is the one that draws. Naming it alone spares the toolkit the
-    // fontconfig search for fallbacks of the first family, which it cannot find.
-    const auto installed = std::find_if(families.begin(), families.end(), QFontDatabase::hasFamily);
+    // fontconfig search for fallbacks of the first family, which it cannot find. The installed
+    // families are looked up in the list the window's text needs anyway, not asked of fontconfig
+    // one name at a time, which resolves each name as an alias first.
+    const QStringList installedFamilies = QFontDatabase::families();
+    const auto installed = std::find_if(families.begin(), families.end(), [&](const QString& family) {
+        return installedFamilies.contains(family, Qt::CaseInsensitive);
+    });
     font.setFamilies(installed != families.end() ? QStringList{*installed} : families);
     font.setPixelSize(11);
     return font;
