@@ -217,8 +217,7 @@ def main(name, program, shots):
     for row in table("scenarios.tsv"):  # a row starting with a tab goes on with the scenario above
         scenario = row[0] or scenario
         scenarios.setdefault(scenario, []).extend(shlex.split(field) for field in row[1:] if field)
-    steps = [s for step in scenarios.get(name) or sys.exit(f"no scenario {name!r} in scenarios.tsv")
-             for s in (scenarios[step[1]] if step[0] == "steps" else [step])]  # "steps OTHER": OTHER's steps
+    steps = scenarios.get(name) or sys.exit(f"no scenario {name!r} in scenarios.tsv")
     run = Run(name, program, shots)
     try:
         for step in steps: run.step(*step)
