@@ -18,7 +18,9 @@ def out(*args, timeout=10):  # a command's output, None when it fails
     try: done = sp.run(args, capture_output=True, timeout=timeout)
     except sp.TimeoutExpired: return None
     return done.stdout if done.returncode == 0 else None
-def must(*args, timeout=60): return fail(f"{' '.join(args)} failed") if (done := out(*args, timeout=timeout)) is None else done.decode()
+def must(*args, timeout=60):  # a command's output; when it fails, what it said fails the test
+    done = sp.run(args, capture_output=True, timeout=timeout)
+    return fail(f"{' '.join(args)} failed:\n{(done.stdout + done.stderr).decode(errors='replace')[-4000:]}") if done.returncode else done.stdout.decode()
 def write(path, text, mode=0o755):  # in folders made as needed
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f: f.write(text)
