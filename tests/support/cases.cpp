@@ -141,7 +141,8 @@ struct Case {
     void gesture(const QString& item) {
         static const QHash<QString, bool FakeDesktop::*> offs{{"no calculator", &FakeDesktop::programsStart},
             {"no browser", &FakeDesktop::urlsOpen}, {"no clipboard", &FakeDesktop::clipboardReachable},
-            {"no clipboard text", &FakeDesktop::clipboardTakesText}, {"no print command", &FakeDesktop::printCommandStarts}};
+            {"no clipboard text", &FakeDesktop::clipboardTakesText}, {"no print command", &FakeDesktop::printCommandStarts},
+            {"no writing", &FakeDesktop::filesWrite}};
         const QStringList w = item.split(u' ', Qt::SkipEmptyParts);
         const QString& verb = w[0];
         if (verb == "up" || verb == "down")

@@ -18,7 +18,7 @@ public:
     std::optional<QLocale::MeasurementSystem> measurement = QLocale::MetricSystem;
     QLocale locale = QLocale::c();
     QString clipboard, programDir, userDir;
-    bool programsStart = true, urlsOpen = true, printCommandStarts = true;
+    bool programsStart = true, urlsOpen = true, printCommandStarts = true, filesWrite = true;
     bool clipboardReachable = true, clipboardTakesText = true; // the latter false: only emptying works
     // "Calc.exe minimized" for each program started, "caption: text" for each message box shown.
     QStringList startedPrograms, messages, printedFiles, openedUrls;
@@ -45,7 +45,7 @@ public:
     QString programFolder() override { return programDir; }
     QString userFolder() override { return userDir; }
     bool writeFile(const QString& path, const QByteArray& contents) override {
-        return writeFileCompletely(path, contents);
+        return filesWrite && writeFileCompletely(path, contents);
     }
     bool startPrinting(const QString& path, QObject* receiver, std::function<void()> failed) override {
         if (printCommandStarts) {
