@@ -99,6 +99,33 @@ private slots:
                 QCOMPARE(text->palette().color(group, QPalette::Base), shown);
         }
     }
+    // A label's look as it comes out on its window: its colour filled in, its border, its caption
+    // centred and in bold, against a plain label with the same caption.
+    void labelPaintsItsLook() {
+        QWidget window;
+        Label plain(&window, colours::yellow), dressed(&window, colours::yellow);
+        dressed.setBorder(true);
+        dressed.setCentred(true);
+        dressed.setBold(true);
+        for (Label* label : {&plain, &dressed}) {
+            label->setCaption(QStringLiteral("WWW"));
+            label->setGeometry(0, label == &dressed ? 30 : 0, 120, 24);
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<int> ink[2]; // the columns of each dark pixel
+        for (const int i : {0, 1}) {
+            const QImage shot = window.grab((i ? dressed : plain).geometry()).toImage();
+            QCOMPARE(shot.pixelColor(0, 0) == Qt::yellow, !i); // a border, or the colour to the edge
+            QCOMPARE(shot.pixelColor(shot.width() - 3, 12), QColor(Qt::yellow));
+            for (int x = 0; x < shot.width(); ++x)
+                for (int y = 3; y < shot.height() - 3; ++y)
+                    if (qGray(shot.pixel(x, y)) < 128)
+                        ink[i] << x;
+        }
+        QVERIFY(ink[0].first() < 3 && std::abs(ink[1].first() + ink[1].last() - 119) <= 2); // left, centred
+        QVERIFY(ink[1].size() > ink[0].size() * 5 / 4);                                     // bold
+    }
     void captionIsPlainText() { // markup would be swallowed and show narrower than the characters typed
         label->setCaption("<b>oil</b> <> %");
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->caption()));
