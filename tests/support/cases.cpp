@@ -238,6 +238,10 @@ struct Case {
                 problems << name + " outside its parent";
             if (control->font() != form->font() && !qobject_cast<Label*>(control))
                 problems << name + " not in the window's font";
+            // An input in sight is on top where it stands, not under a label beside it.
+            const QWidget* top = form->childAt(control->mapTo(form.get(), control->rect().center()));
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && top != control)
+                problems << name + " covered";
             const auto* label = qobject_cast<Label*>(control);
             if (!label && !qobject_cast<QAbstractButton*>(control))
                 continue;
