@@ -39,7 +39,7 @@ QString shown(const QString& kind, const QString& input, const QString& pattern)
         const Amount a = Amount::fromRaw(terms[0].toLongLong()), b = Amount::fromRaw(terms[1].toLongLong());
         return QString::number((kind == u"+"   ? a + b
                                 : kind == u"-" ? a - b
-                                               : a * terms[1].toLongLong()).raw());
+                                               : a * b.raw()).raw());
     }
     if (kind == u"fixed")
         return QString::number(Amount::fromDouble(x).raw());
