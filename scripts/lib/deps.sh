@@ -4,9 +4,8 @@
 
 rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core)
-rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick x11-xserver-utils
-    cups cups-client cups-bsd util-linux python3 libxfixes3 python3-pyatspi at-spi2-core dbus-daemon
-    weston qt6-wayland)
+rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick cups cups-client cups-bsd util-linux
+    e2fsprogs python3 python3-pytest libxfixes3 python3-pyatspi at-spi2-core dbus-daemon)
 # The .deb (cpack with dpkg-shlibdeps) and the validators of the desktop entry and the metadata.
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.

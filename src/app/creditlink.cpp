@@ -3,8 +3,8 @@
 #include "app/artwork.h"
 #include "app/form1.h"
 #include "app/makersite.h"
-#include "platform/twips.h"
 #include "platform/desktop.h"
+#include "platform/twips.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 
 // The values of a label's MousePointer.
-inline constexpr int arrowPointer = 0;     // the default arrow
+inline constexpr int arrowPointer = 0;      // the default arrow
 inline constexpr int mouseIconPointer = 99; // the label's own mouse icon
 
 class Label : public QLabel {

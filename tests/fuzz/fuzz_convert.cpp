@@ -32,7 +32,8 @@ void checkText(const QString& text) {
     const double x = textToNumber(text);
     expect(!std::isnan(x), "reads as not a number", text);
     const NumberFormat fullStop{}, comma{QStringLiteral(","), QStringLiteral(".")};
-    for (const Converter converter : {Converter::length, Converter::volume, Converter::torque, Converter::temperature})
+    for (const Converter converter :
+         {Converter::length, Converter::volume, Converter::torque, Converter::temperature})
         for (const Conversion& conversion : conversionsOf(converter)) {
             const QString shown = partnerText(fullStop, conversion, x);
             checkShows(fullStop, shown);
@@ -41,11 +42,13 @@ void checkText(const QString& text) {
             // take the fifteenth significant digit that formatting keeps.
             const double value = converted(conversion, x), magnitude = std::fabs(value);
             expect(std::isfinite(value) == (shown != u"Overflow"), "overflow shown wrongly", shown);
-            const double half = 0.5000001 * std::pow(10.0, conversion.pattern.indexOf(u'.') + 1.0 - conversion.pattern.size());
+            const double half = 0.5000001 * std::pow(10.0, conversion.pattern.indexOf(u'.') + 1.0 -
+                                                               conversion.pattern.size());
             const double tolerance = magnitude < 1e15 ? half + magnitude * 1e-14 : magnitude * (half + 1e-14);
             // Rounded up past the largest double, a text reads back as infinity.
             const double back = textToNumber(shown);
-            const bool pastLargest = std::isinf(back) && magnitude + tolerance >= std::numeric_limits<double>::max();
+            const bool pastLargest =
+                std::isinf(back) && magnitude + tolerance >= std::numeric_limits<double>::max();
             expect(!std::isfinite(value) || pastLargest || std::fabs(back - value) <= tolerance,
                    "partner text reads back as another value", shown);
         }

@@ -1,80 +1,95 @@
-// Number text, converters' partner texts, rounding, fixed-point amounts and the reading of typed
-// numbers, from two tables: each row what goes in and, written out, what must come out.
+// Number text, fixed-point amounts and the reading of typed numbers: what goes in, and what comes out.
 #include "convert/conversions.h"
 #include "convert/texttonumber.h"
-#include "numbers/numberformat.h"
 #include "numbers/rounding.h"
-#include "support/window.h"
 
-#include <QFile>
 #include <QTest>
 
-namespace {
-
-// Exact, so a reading one unit in the last place off fails.
-QString exactly(double value) {
-    return QString::number(value, 'g', 17);
-}
-
-// double and comma (a comma-decimal locale) format a double, amount so many ten-thousandths, partner
-// is a converter's text; even rounds ties to even, scroll saturates to an int; fixed and whole give the
-// ten-thousandths kept of a double or a whole number, + - * those of a sum, difference or product.
-QString shown(const QString& kind, const QString& input, const QString& pattern) {
-    const double x = input.toDouble();
-    if (kind == u"double")
-        return NumberFormat().Format(x, pattern);
-    if (kind == u"comma")
-        return NumberFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany)).Format(x, pattern);
-    if (kind == u"partner")
-        return partnerText(NumberFormat(), Conversion{0, Conversion::times, 1, pattern}, x);
-    if (kind == u"amount")
-        return NumberFormat().Format(Amount::fromRaw(input.toLongLong()), pattern);
-    if (kind == u"even")
-        return QString::number(roundHalfEven(x));
-    if (kind == u"scroll")
-        return QString::number(toScrollValue(x));
-    if (kind == u"whole")
-        return QString::number(Amount::fromWhole(input.toLongLong()).raw());
-    if (const QStringList terms = input.split(u' '); kind.size() == 1) {
-        const Amount a = Amount::fromRaw(terms[0].toLongLong()), b = Amount::fromRaw(terms[1].toLongLong());
-        return QString::number((kind == u"+"   ? a + b
-                                : kind == u"-" ? a - b
-                                               : a * b.raw()).raw());
-    }
-    if (kind == u"fixed")
-        return QString::number(Amount::fromDouble(x).raw());
-    return exactly(textToNumber(unescaped(input)));
-}
-
-} // namespace
+using Raw = std::int64_t;
+constexpr Raw most = std::numeric_limits<Raw>::max(), least = std::numeric_limits<Raw>::min();
 
 class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void table_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("input");
+    void format_data() {
+        QTest::addColumn<double>("x");
         QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("expected");
-        for (const char* name : {"numbers/numbers.tsv", "convert/typedtext.tsv"}) {
-            QFile file(QStringLiteral(ROTORIX_TESTS "/") + name);
-            QVERIFY2(file.open(QIODevice::ReadOnly), name);
-            for (int line = 1; !file.atEnd(); ++line) {
-                QStringList cells = QString::fromUtf8(file.readLine()).remove(u'\n').split(u'\t');
-                if (cells[0].startsWith(u'#'))
-                    continue;
-                if (cells.size() == 2) // a typed text and the number it reads as
-                    cells = {QStringLiteral("typed"), cells[0], {}, exactly(cells[1].toDouble())};
-                if (cells.size() == 4)
-                    QTest::addRow("%s:%d", name, line) << cells[0] << cells[1] << cells[2] << cells[3];
-            }
-        }
+        QTest::addColumn<QString>("shown");
+        const struct {
+            double x;
+            const char *pattern, *shown;
+        } rows[] = {{0.49, "#,###", ""},
+                    {0.5, "#,###", "1"},
+                    {1234567, "#,###", "1,234,567"},
+                    {-4950, "#,##0.0", "-4,950.0"},
+                    {7, "00", "07"},
+                    {123, "00", "123"},
+                    {45, "#,000", "045"},
+                    {45, "0,000", "0,045"},
+                    {2.5, "#0", "3"},
+                    {999.995, "#,##0.00", "1,000.00"},
+                    {1.005, "0.00", "1.01"},
+                    {-0.001, "0.00", "0.00"}};
+        for (const auto& row : rows)
+            QTest::addRow("%g %s", row.x, row.pattern) << row.x << QString(row.pattern) << QString(row.shown);
     }
-    void table() {
-        QFETCH(QString, kind);
-        QFETCH(QString, input);
+    void format() {
+        QFETCH(double, x);
         QFETCH(QString, pattern);
-        QTEST(shown(kind, input, pattern), "expected");
+        QTEST(NumberFormat().Format(x, pattern), "shown");
+    }
+
+    void
+    amounts() { // ten-thousandths, ties to even, saturating instead of wrapping; text past a double's digits
+        QCOMPARE(NumberFormat::fromLocale(QLocale("de_DE")).Format(4950, u"#,##0.0"), "4.950,0");
+        QCOMPARE(NumberFormat().Format(Amount::fromRaw(-27500), u"#0"), "-3");
+        QCOMPARE(partnerText({}, {0, Conversion::times, 1, u"#0.00"}, 1e15), "1.00E+15");
+        for (const auto& [x, raw] :
+             {std::pair{1.03125, Raw(10312)}, {1.09375, 10938}, {1e300, most}, {NAN, 0}})
+            QCOMPARE(Amount::fromDouble(x).raw(), raw);
+        for (const auto& [x, even] : {std::pair{0.5, 0}, {2.5001, 3}, {-2.5, -2}, {1e12, INT_MAX}})
+            QCOMPARE(toScrollValue(x), even);
+        const Amount a = Amount::fromRaw(most), b = Amount::fromRaw(least);
+        QCOMPARE(QList<Raw>({(a + Amount::fromRaw(1)).raw(), (b - Amount::fromRaw(1)).raw(), (a * -2).raw(),
+                             (b * -1).raw(), (Amount::fromRaw(least / 2 - 1) * 2).raw(), (b + a).raw()}),
+                 QList<Raw>({most, least, least, most, least, -1}));
+    }
+
+    void typed_data() { // blanks are skipped; reading stops at the first character that does not fit
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("number");
+        const std::pair<QString, double> rows[] = {
+            {"abc", 0},
+            {".", 0},
+            {"\t-1\n2 . 5", -12.5},
+            {"1e 2", 100},
+            {u"5\u0663"_qs, 5},
+            {"+-5", 0},
+            {"5-3", 5},
+            {"0.001", 0.001},
+            {"+.5", 0.5},
+            {"1.2.3", 1.2},
+            {"1,5", 1},
+            {"0x10", 0},
+            {"e5", 0},
+            {"2.5E-2", 0.025},
+            {"1e-", 1},
+            {"1e2-3", 100},
+            {"1e2.5", 100},
+            {"1e400", INFINITY},
+            {"1e-400", 0},
+            {"1e" + QString(100000, u'9'), INFINITY},
+            {"1" + QString(100000, u'0') + "e-100000", 1},
+            // Correctly rounded however long: digits past the 800th still break a tie.
+            {"9007199254740993" + QString(900, u'0') + "e-900", 9007199254740992},
+            {"9007199254740993" + QString(900, u'0') + "1e-901", 9007199254740994}};
+        for (const auto& [text, number] : rows)
+            QTest::addRow("%s", qPrintable(text.left(20))) << text << number;
+    }
+    void typed() {
+        QFETCH(QString, text);
+        QFETCH(double, number);
+        QCOMPARE(QString::number(textToNumber(text), 'g', 17), QString::number(number, 'g', 17));
     }
 };
 

@@ -1,0 +1,95 @@
+// The converter page typed into as a person does: only the partner of the box typed into changes.
+#include "window.h"
+
+#include <QClipboard>
+
+// The boxes in their pairs, in the page's order; a box's partner is its neighbour in the pair.
+enum Box { mm, in, m, ft, cc, cuin, ml, floz, l, gal, ozin, kgcm, c, f };
+static QList<TextBox*> boxes(const Window& w) {
+    QList<TextBox*> all(w->txtConvLen.begin(), w->txtConvLen.end());
+    all << QList(w->txtConvVol.begin(), w->txtConvVol.end()) << w->txtConvTorq[0] << w->txtConvTorq[1]
+        << w->txtConvTemp[0] << w->txtConvTemp[1];
+    return all;
+}
+
+class TestConverterPage : public QObject {
+    Q_OBJECT
+    QStringList changes; // the box's text at each Change it raised, "click" at each Click
+    void watch(TextBox* box) {
+        changes.clear();
+        connect(box, &TextBox::change, this, [=, this] { changes << box->text(); });
+        connect(box, &TextBox::click, this, [this] { changes << "click"; });
+    }
+
+private slots:
+    void pairs_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("partner");
+        const struct {
+            Box box;
+            const char *typed, *partner;
+        } rows[] = {{mm, "25.4", "1.000"},     {in, "1e300", "2.540E+301"}, {m, "1", "3.281"},
+                    {ft, "1e400", "Overflow"}, {cc, "1000", "61.0240"},     {cuin, "1", "16.3871"},
+                    {ml, "100", "3.38"},       {floz, "1", "29.57"},        {l, "1", "0.26"},
+                    {gal, "1", "3.785"},       {ozin, "1", "0.0720"},       {kgcm, "1", "13.8874"},
+                    {c, "-40", "-40.00"},      {c, "abc", "32.00"},         {f, "212", "100.00"},
+                    {f, "x", "-17.78"}};
+        for (const auto& row : rows)
+            QTest::addRow("%d %s", row.box, row.typed)
+                << int(row.box) << QString(row.typed) << QString(row.partner);
+    }
+    void pairs() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        Window w;
+        pick(w->cmbFuelType, 3);
+        const QList<TextBox*> all = boxes(w);
+        type(all[box], typed);
+        QTEST(all[box ^ 1]->text(), "partner");
+        QCOMPARE(all[box ^ 1]->cursorPosition(), 0); // a long number shows from its first digit
+        QCOMPARE(all[box]->text() + back(all[box]) + back(all[box ^ 1]), typed + "yellowwindow");
+        for (const TextBox* other : all)
+            QVERIFY(other == all[box] || other == all[box ^ 1] || other->text().isEmpty());
+    }
+
+    void edits_data() { // on "12.5" in the metres box, come back to with Tab, and "40 1" on the clipboard
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("feet");
+        QTest::newRow("the first key replaces all") << "7"
+                                                    << "7"
+                                                    << "22.967";
+        QTest::newRow("backspace") << "End, Backspace"
+                                   << "12."
+                                   << "39.372";
+        QTest::newRow("paste") << "Ctrl+V"
+                               << "40 1"
+                               << "1315.681";
+        QTest::newRow("undo") << "End, 9, Ctrl+Z"
+                              << "12.59|12.5"
+                              << "41.013";
+        QTest::newRow("undo keeps to the visit") << "9, Tab, Shift+Tab, Ctrl+Z"
+                                                 << "9"
+                                                 << "29.529";
+        QTest::newRow("keys that change nothing") << "Home, End, Left"
+                                                  << ""
+                                                  << "41.013";
+    }
+    void edits() {
+        QFETCH(QString, keys);
+        Window w;
+        pick(w->cmbFuelType, 3);
+        type(w->txtConvLen[m], "12.5");
+        key(nullptr, QKeySequence("Shift+Tab, Tab"));
+        QCOMPARE(w->txtConvLen[m]->selectedText(), "12.5");
+        QApplication::clipboard()->setText("40 1");
+        watch(w->txtConvLen[m]);
+        key(nullptr, QKeySequence(keys));
+        QTEST(changes.join(u'|'), "changes");
+        QTEST(w->txtConvLen[ft]->text(), "feet");
+    }
+};
+
+QTEST_MAIN(TestConverterPage)
+#include "tst_converterpage.moc"

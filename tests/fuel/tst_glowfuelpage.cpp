@@ -1,0 +1,110 @@
+// The glow fuel page as a person sets a mix and reads the volumes, their looks and the oil share.
+#include "window.h"
+
+class TestGlowFuelPage : public QObject {
+    Q_OBJECT
+private slots:
+    void volumes_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("unit"); // litres, US fluid ounces, US gallons
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QList<int>>("mix");
+        QTest::addColumn<QString>("shown"); // the total, then each row's volume in the two columns
+        const QList<int> classic{70, 10, 10, 8, 2};
+        QTest::newRow("l") << "C" << 0 << 10 << classic
+                           << "10 Litres 7.00|1.00|1.00|0.80|0.20 7,000|1,000|1,000|800|200";
+        QTest::newRow("oz") << "C" << 1 << 10 << classic
+                            << "10 US Fluid Oz's 00.05|00.01|00.01|00.01|00.00 7.0|1.0|1.0|0.8|0.2";
+        QTest::newRow("gal") << "C" << 2 << 10 << classic
+                             << "10 US Gallons 7.00|1.00|1.00|0.80|0.20 896.00|128.00|128.00|102.40|25.60";
+        QTest::newRow("1 of 1 oz") << "C" << 1 << 1 << QList{1} << "1 US Fluid Oz 00.00|||| 0.0||||";
+        QTest::newRow("200 gal") << "C" << 2 << 200 << QList{100}
+                                 << "200 US Gallons 200.00|||| 25,600.00||||";
+        QTest::newRow("comma") << "de_DE" << 2 << 16 << QList{100} << "16 US Gallons 16,00|||| 2.048,00||||";
+    }
+    void volumes() {
+        QFETCH(QString, locale);
+        QFETCH(int, total);
+        QFETCH(QList<int>, mix);
+        Window w(QLocale::MetricSystem, QLocale(locale));
+        QFETCH(int, unit);
+        pick(w->cmbVolumeGrads, unit);
+        spinTo(w->vscrTotVol, w->lblTotalVol, total);
+        setMix(w, mix);
+        QTEST(shown(w->lblTotalVol) + ' ' + joined(w->lblVolumeOut) + ' ' + joined(w->lblVolumeOut2),
+              "shown");
+        // A row in use has its volumes boxed in the window colour, an unused one is blank.
+        for (int row = 0; row < 5; ++row)
+            QCOMPARE(back(w->lblVolumeOut[row]) + back(w->lblVolumeOut2[row]),
+                     QString(mix.value(row) ? "window" : "face").repeated(2));
+    }
+
+    void mix_data() {
+        QTest::addColumn<QList<int>>("mix");
+        QTest::addColumn<bool>("additiveIsOil");
+        QTest::addColumn<QString>("indicator");
+        QTest::addColumn<QString>("oil"); // the oil share and its colour
+        QTest::newRow("100 %") << QList{70, 10, 10, 8, 2} << true << "Correct weight"
+                               << "20 % blue";
+        QTest::newRow("the additive no oil") << QList{70, 10, 10, 8, 2} << false << "Correct weight"
+                                             << "18 % blue";
+        QTest::newRow("101 %") << QList{70, 10, 10, 8, 3} << true << "Reduce any % ratio by 1 %"
+                               << "21 % blue";
+        QTest::newRow("99 %") << QList{70, 10, 10, 8, 1} << false << "Add to any % ratio by 1 %"
+                              << "18 % blue";
+        QTest::newRow("oil 15 %") << QList{75, 10, 0, 14, 1} << true << "Correct weight"
+                                  << "15 % blue";
+        QTest::newRow("oil 14 %") << QList{75, 10, 0, 14, 1} << false << "Correct weight"
+                                  << "14 % red";
+    }
+    void mix() {
+        QFETCH(QList<int>, mix);
+        QFETCH(bool, additiveIsOil);
+        Window w;
+        setMix(w, mix);
+        if (!additiveIsOil)
+            click(w->chkAddIsOil);
+        QTEST(shown(w->lblIndicate), "indicator");
+        QTEST(shown(w->lblOilTotal).remove("Total Oil mix is ") + ' ' + fore(w->lblOilTotal), "oil");
+        QVERIFY(shown(w->lblOilTotal).startsWith("Total Oil mix is "));
+        // Only a mix that adds up is blue, keeps its figures black, and can be copied and printed.
+        const bool correct = shown(w->lblIndicate) == "Correct weight";
+        QCOMPARE(fore(w->lblIndicate), correct ? "blue" : "red");
+        for (const auto& row : {w->lblPercentIn, w->lblVolumeOut, w->lblVolumeOut2})
+            QCOMPARE(joined(row, fore), QStringList(5, correct ? "text" : "red").join(u'|'));
+        QCOMPARE(QList({w->cmdCopy->isEnabled(), w->cmdPrint->isEnabled()}), QList({correct, correct}));
+    }
+
+    // A value is yellow while its spin button has the focus, and a row brought to 0 % is blank; the
+    // additive's name and check box are in use only while it has a share.
+    void focusLooksAndTheAdditive() {
+        Window w;
+        const Controls row{w->lblPercentIn[4], w->lblVolumeOut[4], w->lblVolumeOut2[4], w->txtOther};
+        arrow(w->vscrTotVol);
+        QCOMPARE(back(w->lblTotalVol), "yellow");
+        arrow(w->vscrInPercent[4]);
+        QCOMPARE(joined(row) + ' ' + joined(row, back), "1 %|0.11|110|EDL yellow|window|window|window");
+        QVERIFY(w->txtOther->isEnabled() && w->chkAddIsOil->isEnabled());
+        QCOMPARE(back(w->lblTotalVol), "window");
+        key(nullptr, Qt::SHIFT | Qt::Key_Backtab); // through a row at 0 %
+        QCOMPARE(back(w->lblPercentIn[3]) + back(w->lblPercentIn[4]), "yellowwindow");
+        key(nullptr, Qt::SHIFT | Qt::Key_Backtab);
+        QCOMPARE(back(w->lblPercentIn[3]), "face");
+        arrow(w->vscrInPercent[4], -1);
+        QCOMPARE(joined(row) + ' ' + joined(row, back), "0 %|||EDL face|face|face|face");
+        QVERIFY(!w->txtOther->isEnabled() && !w->chkAddIsOil->isEnabled());
+    }
+
+    void unitBehindThePreMixPage() { // renames the total but recomputes nothing
+        Window w;
+        setMix(w, {70, 10, 10, 8, 2});
+        pick(w->cmbFuelType, 1);
+        pick(w->cmbVolumeGrads, 2);
+        QCOMPARE(
+            joined({w->lblTotalVol, w->lblOut1[0], w->lblOut1[1], w->lblVolumeOut[0], w->lblVolumeOut2[0]}),
+            "10 US Gallons|US Gallon|US Fluid Oz|7.00|7,000");
+    }
+};
+
+QTEST_MAIN(TestGlowFuelPage)
+#include "tst_glowfuelpage.moc"

@@ -1,0 +1,79 @@
+// The pre-mix page: unit, petrol and ratio give the oil in two units and the total.
+#include "window.h"
+
+static QString page(const Window& w) {
+    return joined(
+        {w->lblPreGasVol, w->lblPreRatio, w->lblPreVolumeOut2[0], w->lblPreVolumeOut2[1], w->lblTotPreVol});
+}
+
+class TestPreMixPage : public QObject {
+    Q_OBJECT
+private slots:
+    void mix_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("petrol");
+        QTest::addColumn<int>("ratio");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("loaded")
+            << "C" << 0 << 10 << 25
+            << "10 Litres|25 : 1|400.00 CC / ml|13.53 US Fluid Oz|Total volume = 10.400 Litres";
+        QTest::newRow("1 l") << "C" << 0 << 1 << 100
+                             << "1 Litre|100 : 1|10.00 CC / ml|0.34 US Fluid Oz|Total volume = 1.010 Litres";
+        QTest::newRow("7 l")
+            << "C" << 0 << 7 << 3
+            << "7 Litres|3 : 1|2,333.33 CC / ml|78.90 US Fluid Oz|Total volume = 9.333 Litres";
+        QTest::newRow("200 l")
+            << "C" << 0 << 200 << 1
+            << "200 Litres|1 : 1|200,000.00 CC / ml|6,762.80 US Fluid Oz|Total volume = 400.000 Litres";
+        QTest::newRow("10 oz")
+            << "C" << 1 << 10 << 25
+            << "10 US Fluid Oz's|25 : 1|0.40 US Fluid Oz|11.83 CC / ml|Total volume = 10.400 US Fluid Oz's";
+        QTest::newRow("1 oz")
+            << "C" << 1 << 1 << 100
+            << "1 US Fluid Oz|100 : 1|0.01 US Fluid Oz|0.30 CC / ml|Total volume = 1.010 US Fluid Oz's";
+        QTest::newRow("200 gal") << "C" << 2 << 200 << 1
+                                 << "200 US Gallons|1 : 1|25,600.00 US Fluid Oz|757,082.37 CC / ml|Total "
+                                    "volume = 400.000 US Gallons";
+        QTest::newRow("comma")
+            << "de_DE" << 0 << 200 << 1
+            << "200 Litres|1 : 1|200.000,00 CC / ml|6.762,80 US Fluid Oz|Total volume = 400,000 Litres";
+    }
+    void mix() {
+        QFETCH(QString, locale);
+        QFETCH(int, petrol);
+        QFETCH(int, ratio);
+        Window w(QLocale::MetricSystem, QLocale(locale));
+        pick(w->cmbFuelType, 1);
+        QFETCH(int, unit);
+        pick(w->cmbVolumeGrads, unit);
+        spinTo(w->vscrPreInGas, w->lblPreGasVol, petrol);
+        spinTo(w->vscrPreInRatio, w->lblPreRatio, ratio);
+        QTEST(page(w), "shown");
+    }
+
+    void unitPickedBehindTheGlowFuelPage() { // waits for the next move of the page
+        Window w;
+        pick(w->cmbVolumeGrads, 2);
+        pick(w->cmbFuelType, 1);
+        QCOMPARE(page(w), "10 Litres|25 : 1|400.00 CC / ml|13.53 US Fluid Oz|Total volume = 10.400 Litres");
+        arrow(w->vscrPreInRatio);
+        QCOMPARE(page(w),
+                 "10 US Gallons|26 : 1|49.23 US Fluid Oz|1,455.93 CC / ml|Total volume = 10.385 US Gallons");
+    }
+
+    void focusLooks() {
+        Window w;
+        pick(w->cmbFuelType, 1);
+        const Controls inputs{w->lblPreGasVol, w->lblPreRatio};
+        key(nullptr, QKeySequence("Tab, Tab"));
+        QCOMPARE(joined(inputs, back), "yellow|window");
+        key(nullptr, Qt::Key_Tab);
+        QCOMPARE(joined(inputs, back), "window|yellow");
+        key(nullptr, Qt::Key_Tab);
+        QCOMPARE(joined(inputs, back), "window|window");
+    }
+};
+
+QTEST_MAIN(TestPreMixPage)
+#include "tst_premixpage.moc"

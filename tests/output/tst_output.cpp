@@ -1,0 +1,50 @@
+// Copy and Print: the report of the page in front, on the clipboard and in the print file, and the
+// ways the desktop can refuse them; the end-to-end tests read both from outside and print for real.
+#include "output/printfile.h"
+#include "output/resultsreport.h"
+#include "window.h"
+
+class TestOutput : public QObject {
+    Q_OBJECT
+private slots:
+    void copy() { // a component at 0 % has no line; an unnamed additive, no name
+        Window w(QLocale::ImperialUSSystem, QLocale("fr_FR"));
+        setMix(w, {80, 10, 0, 8, 2});
+        type(w->txtOther, "");
+        click(w->cmdCopy);
+        QVERIFY2(
+            w.desktop.clipboard.contains("= 1,00 US Gallon or 128,00 US Fluid Oz\r\n\r\n8 % Castor Oil") &&
+                w.desktop.clipboard.contains("\r\n2 %  = 0,20 US Gallon"),
+            qPrintable(w.desktop.clipboard));
+        pick(w->cmbFuelType, 1);
+        click(w->cmdCopy);
+        QCOMPARE(w.desktop.clipboard, expected("premix-report-fr-gallons.txt"));
+        for (const int page : {2, 3}) {
+            pick(w->cmbFuelType, page);
+            QCOMPARE(buildResultsReport(*w.form), "");
+        }
+        for (const int works : {1, 0}) { // only to be emptied, or not at all: nothing said, pasting shows it
+            w.desktop.clipboard = "old";
+            w.desktop.clipboardWorks = works;
+            pick(w->cmbFuelType, 1);
+            click(w->cmdCopy);
+            QCOMPARE(w.desktop.clipboard + w.desktop.messages.join(u'|'), works ? "" : "old");
+        }
+    }
+
+    void printFolder() { // a folder ending in its separator gets none more; the rest is proven from outside
+        QCOMPARE(addBackslash("/") + addBackslash("C:/a"), "/C:/a/");
+    }
+
+    void accessKeysLeftBeforeAPageSwitch() { // the buttons act a moment after their key, by then disabled
+        Window w;
+        pick(w->cmbFuelType, 1);
+        key(w.form.get(), QKeySequence("Alt+O, Alt+P"));
+        pick(w->cmbFuelType, 2);
+        QTRY_VERIFY(!w->cmdCopy->isDown() && !w->cmdPrint->isDown());
+        QCOMPARE(w.desktop.clipboard + w.desktop.printed.join(u'|') + w.desktop.messages.join(u'|'), "old");
+    }
+};
+
+QTEST_MAIN(TestOutput)
+#include "tst_output.moc"

@@ -1,0 +1,150 @@
+// The real window, loaded and shown on a fake desktop that records what the window asks of it and
+// fails on request (print files are really written, into a folder of the test's own); and what a
+// person does to it, each in a bounded number of steps.
+#pragma once
+#include "app/mainwindow.h"
+#include "platform/qtdesktop.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+struct FakeDesktop final : Desktop {
+    std::optional<QLocale::MeasurementSystem> measurement;
+    QLocale locale;
+    QString clipboard = "old", programDir, userDir;
+    bool programsStart = true;
+    int clipboardWorks = 2;                         // 1: it can only be emptied
+    QStringList started, messages, printed, opened; // "Calc.exe minimized", "Rotorix: text", paths, addresses
+
+    bool startProgram(const QString& program, WindowStyle style) override {
+        if (programsStart)
+            started << program + (style == WindowStyle::MinimizedWithFocus ? " minimized" : "");
+        return programsStart;
+    }
+    void messageBox(const QString& text, const QString& caption) override {
+        messages << caption + ": " + text;
+    }
+    std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
+    QLocale numberLocale() override { return locale; }
+    bool clearClipboard() override { return clipboardWorks && (clipboard.clear(), true); }
+    bool setClipboardText(const QString& text) override {
+        return clipboardWorks > 1 && (clipboard = text, true);
+    }
+    QString programFolder() override { return programDir; }
+    QString userFolder() override { return userDir; }
+    bool writeFile(const QString& path, const QByteArray& bytes) override {
+        return writeFileCompletely(path, bytes);
+    }
+    bool startPrinting(const QString& path, QObject*, std::function<void()>) override {
+        return printed << path, true;
+    }
+    bool openUrl(const QUrl& url) override { return opened << url.toString(), true; }
+};
+
+struct Window {
+    QTemporaryDir dir;
+    FakeDesktop desktop;
+    std::unique_ptr<Form1> form;
+
+    explicit Window(std::optional<QLocale::MeasurementSystem> measurement = QLocale::MetricSystem,
+                    const QLocale& locale = QLocale::c()) {
+        desktop.measurement = measurement;
+        desktop.locale = locale;
+        desktop.programDir = dir.filePath("program");
+        desktop.userDir = dir.filePath("user");
+        QDir().mkpath(desktop.programDir);
+        form = createMainWindow(desktop);
+        form->Show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    Form1* operator->() const { return form.get(); }
+};
+
+inline QWidget* focused() {
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup ? popup->focusWidget() : QApplication::focusWidget();
+}
+// Keys to a control, or else to what has the focus.
+inline void key(QWidget* to, const QKeySequence& keys) {
+    QTest::keySequence(to ? to : focused(), keys);
+}
+inline void click(QWidget* control, QPoint at = {}) {
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}
+
+// Clicks a spin button's up arrow (n > 0) or down arrow (n < 0) |n| times, a pixel inside its end.
+inline void arrow(QScrollBar* spin, int n = 1) {
+    for (int i = 0; i < std::abs(n); ++i)
+        click(spin, {spin->width() / 2, n > 0 ? 1 : spin->height() - 2});
+}
+
+// What a control shows: a label its caption, a box its text, a list its item.
+inline QString shown(const QWidget* c) {
+    if (const auto* label = qobject_cast<const Label*>(c))
+        return label->caption();
+    const auto* list = qobject_cast<const QComboBox*>(c);
+    return list ? list->currentText() : qobject_cast<const QLineEdit*>(c)->text();
+}
+
+// Clicks the arrows until the label beside the spin button shows the number wanted.
+inline void spinTo(QScrollBar* spin, const Label* label, int wanted) {
+    const auto number = [label] { return label->caption().section(u' ', 0, 0).toInt(); };
+    for (int i = 0; i < 300 && number() != wanted; ++i)
+        arrow(spin, number() < wanted ? 1 : -1);
+}
+inline void setMix(Window& w, const QList<int>& percents) {
+    for (int row = 0; row < percents.size(); ++row)
+        spinTo(w->vscrInPercent[row], w->lblPercentIn[row], percents[row]);
+}
+
+// Picks a list's item with the arrow keys, as a person does with the list in focus.
+inline void pick(DropDownList* list, int index) {
+    list->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < list->listCount() && list->listIndex() != index; ++i)
+        QTest::keyClick(list, list->listIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// Tabs into the box and types over its text, any characters at all, as an input method hands them over.
+inline void type(QLineEdit* box, const QString& text) {
+    box->setFocus(Qt::TabFocusReason);
+    key(box, QKeySequence::SelectAll);
+    QTest::sendKeyEvent(QTest::Click, box, text.isEmpty() ? Qt::Key_Backspace : Qt::Key_unknown, text, {});
+}
+
+// Colours by their names: the numbers a person's eye tells apart, the system colours by their role.
+inline QString named(Colour colour) {
+    static const QHash<std::uint32_t, QString> names{
+        {0x00FFFF, "yellow"},   {0x0000FF, "red"},    {0xFF0000, "blue"},  {0xE0E0E0, "grey"},
+        {0x80000005, "window"}, {0x8000000F, "face"}, {0x80000008, "text"}};
+    return names.value(colour.value(), QString::number(colour.value(), 16));
+}
+inline QString back(const QWidget* c) {
+    if (const auto* label = qobject_cast<const Label*>(c))
+        return named(label->backColor());
+    const auto* box = qobject_cast<const TextBox*>(c);
+    return named(box ? box->backColor() : qobject_cast<const DropDownList*>(c)->backColor());
+}
+inline QString fore(const QWidget* c) {
+    return named(qobject_cast<const Label*>(c)->foreColor());
+}
+
+// What a row of controls shows, or their colours, joined by "|".
+using Controls = QList<const QWidget*>;
+inline QString joined(const Controls& row, QString (*what)(const QWidget*) = shown) {
+    QStringList all;
+    for (const QWidget* c : row)
+        all << what(c);
+    return all.join(u'|');
+}
+template <typename T, std::size_t n>
+QString joined(const std::array<T*, n>& row, QString (*what)(const QWidget*) = shown) {
+    return joined(Controls(row.begin(), row.end()), what);
+}
+
+// The exact text of a file of tests/data.
+inline QString expected(const QString& name) {
+    QFile file(ROTORIX_TESTS "/data/" + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(no " + name + ")";
+}
