@@ -1,6 +1,6 @@
-// The real window, loaded and shown on a fake desktop that records what the window asks of it and
-// fails on request (print files are really written, into a folder of the test's own); and what a
-// person does to it, each in a bounded number of steps.
+// The real window, loaded and shown on a fake desktop that records what the window asks of it (print
+// files are really written, into a folder of the test's own; the end-to-end tests prove the real
+// desktop's side); and what a person does to it, each in a bounded number of steps.
 #pragma once
 #include "app/mainwindow.h"
 #include "platform/qtdesktop.h"
@@ -12,16 +12,11 @@
 struct FakeDesktop final : Desktop {
     std::optional<QLocale::MeasurementSystem> measurement;
     QLocale locale;
-    QString clipboard = "old", programDir, userDir;
-    bool programsStart = true;
-    int clipboardWorks = 2;                         // 1: it can only be emptied
-    QStringList started, messages, printed, opened; // "Calc.exe minimized", "Rotorix: text", paths, addresses
+    QString clipboard = "old", programDir;
+    int clipboardWorks = 2;       // 1: it can only be emptied
+    QStringList messages, printed; // "Rotorix: text"; the files handed to the print command
 
-    bool startProgram(const QString& program, WindowStyle style) override {
-        if (programsStart)
-            started << program + (style == WindowStyle::MinimizedWithFocus ? " minimized" : "");
-        return programsStart;
-    }
+    bool startProgram(const QString&, WindowStyle) override { return false; }
     void messageBox(const QString& text, const QString& caption) override {
         messages << caption + ": " + text;
     }
@@ -32,14 +27,14 @@ struct FakeDesktop final : Desktop {
         return clipboardWorks > 1 && (clipboard = text, true);
     }
     QString programFolder() override { return programDir; }
-    QString userFolder() override { return userDir; }
+    QString userFolder() override { return {}; }
     bool writeFile(const QString& path, const QByteArray& bytes) override {
         return writeFileCompletely(path, bytes);
     }
     bool startPrinting(const QString& path, QObject*, std::function<void()>) override {
         return printed << path, true;
     }
-    bool openUrl(const QUrl& url) override { return opened << url.toString(), true; }
+    bool openUrl(const QUrl&) override { return false; }
 };
 
 struct Window {
@@ -51,9 +46,7 @@ struct Window {
                     const QLocale& locale = QLocale::c()) {
         desktop.measurement = measurement;
         desktop.locale = locale;
-        desktop.programDir = dir.filePath("program");
-        desktop.userDir = dir.filePath("user");
-        QDir().mkpath(desktop.programDir);
+        desktop.programDir = dir.path();
         form = createMainWindow(desktop);
         form->Show();
         QApplication::setActiveWindow(form.get());

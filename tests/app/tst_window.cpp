@@ -1,8 +1,7 @@
-// The window as loaded, its layout, pages, credit link and the names a screen reader speaks.
+// The window as loaded, its layout, its pages and the names a screen reader speaks.
 #include "window.h"
 
 #include <QCheckBox>
-#include <QtMath>
 
 // Whether a caption fits the room its control leaves it: a button loses its bevel, a check box its box.
 static bool fits(const QWidget* c) {
@@ -127,33 +126,6 @@ private slots:
         for (w->cmbFuelType->setFocus(); stops.size() < 30 && !stops.contains("cmbFuelType");)
             key(nullptr, Qt::Key_Tab), stops << focused()->objectName();
         QTEST(stops.join(u' '), "stops");
-    }
-
-    // The credit link, at 8 to 137 and 448 to 465 of the window, underlined and with the helicopter's
-    // nose as the pointer's point while the pointer is over it. The window takes moves only over its
-    // bare surface, so leaving onto another control keeps that look.
-    void link_data() {
-        QTest::addColumn<QPointF>("to"); // from over the link
-        QTest::addColumn<bool>("hover");
-        QTest::newRow("its right edge") << QPointF(137, 456) << true;
-        QTest::newRow("just right of it") << QPointF(137.1, 456) << false;
-        QTest::newRow("onto the name above") << QPointF(60, 432) << true;
-    }
-    void link() {
-        QFETCH(QPointF, to);
-        Window w;
-        for (const QPointF at : {QPointF(60, 456), to}) {
-            // Delivered as the desktop does: to the control under the point, which may pass it on.
-            QWidget* target = w->childAt(QPoint(qFloor(at.x()), qFloor(at.y())));
-            target = target ? target : w.form.get();
-            QMouseEvent move(QEvent::MouseMove, at - target->mapTo(w.form.get(), QPointF()),
-                             w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(target, &move);
-        }
-        const QCursor pointer = w->lblSite->cursor();
-        QTEST(w->lblSite->fontUnderline(), "hover");
-        QTEST(pointer.shape() == Qt::BitmapCursor && pointer.hotSpot() == QPoint(31, 17), "hover");
-        QCOMPARE(w->Label9->cursor().shape(), Qt::ArrowCursor);
     }
 
     void spokenNames() { // by the words of the label beside, without its padding and arrows

@@ -1,6 +1,7 @@
-# The real program on a private X server and session bus, driven and read only from outside: xdotool
-# for keys and the pointer, xclip for the clipboard, XFixes for the pointer's image, AT-SPI for what a
-# screen reader hears, ImageMagick for screenshots, and a private CUPS queue.
+# The real program, on the X server and session bus that CTest starts for each module, driven and
+# read only from outside: xdotool for keys and the pointer, xclip for the clipboard, XFixes for the
+# pointer's image, AT-SPI for what a screen reader hears, ImageMagick for screenshots, and a private
+# CUPS queue.
 import ctypes
 import os
 import shutil
@@ -11,13 +12,11 @@ from pathlib import Path
 
 import pytest
 
-PROGRAM, SHOTS = os.environ.get("ROTORIX_PROGRAM", ""), Path(
-    os.environ.get("ROTORIX_SHOTS", "/tmp")
-)
+PROGRAM, SHOTS = os.environ.get("ROTORIX_PROGRAM", ""), os.environ.get("ROTORIX_SHOTS", "/tmp")
 CANT_PRINT = "Cant Print \nSave As Text and print it from your Text (*.txt) Editor"
 
 
-# The condition's first true value; the deadline is generous for a busy machine, never a judge of speed.
+# The condition's first true value. The deadline is generous for a busy machine, never a judge of speed.
 def wait_for(condition, what, deadline=30):
     end = time.monotonic() + deadline
     while not (got := condition()):
@@ -34,14 +33,13 @@ def run(*args, check=True, **kwargs):
     return done.stdout
 
 
-def expected(name, old="", new=""):  # a text of tests/data, bytes as they are
+# A text of tests/data, its line ends as they are.
+def expected(name, old="", new=""):
     return (Path(__file__).parents[1] / "data" / name).read_bytes().decode().replace(old, new)
 
 
 def clipboard(target="UTF8_STRING"):
-    return sp.run(
-        ["xclip", "-selection", "clipboard", "-o", "-t", target], capture_output=True
-    ).stdout
+    return sp.run(["xclip", "-sel", "clip", "-o", "-t", target], capture_output=True).stdout
 
 
 def windows(*how):
@@ -59,40 +57,8 @@ def root_only():
         pytest.skip("needs root")
 
 
-@pytest.fixture(scope="session", autouse=True)
-def desktop():  # an X server that outlives every program it shows, and a session bus
-    read, write = os.pipe()
-    procs = [
-        sp.Popen(
-            [
-                "Xvfb",
-                "-displayfd",
-                str(write),
-                "-screen",
-                "0",
-                "1280x1024x24",
-                "-nolisten",
-                "tcp",
-                "-noreset",
-            ],
-            pass_fds=[write],
-            stderr=sp.DEVNULL,
-        )
-    ]
-    os.environ.update(
-        DISPLAY=":" + os.read(read, 16).decode().strip(), XDG_RUNTIME_DIR=tempfile.mkdtemp()
-    )
-    procs.append(
-        sp.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=sp.PIPE)
-    )
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = procs[-1].stdout.readline().decode().strip()
-    yield
-    for proc in procs:
-        proc.kill()
-
-
 @pytest.fixture
-def tmp():  # a folder of the test's own
+def tmp():
     path = Path(tempfile.mkdtemp(prefix="rotorix-e2e-"))
     yield path
     sp.run(["chattr", "-R", "-i", path], capture_output=True)
@@ -100,32 +66,21 @@ def tmp():  # a folder of the test's own
     shutil.rmtree(path)
 
 
-class App:  # the program with its window shown: its caption the version's, its size fixed
+# The program with its window shown: its caption the version's, its size fixed.
+class App:
     def __init__(self, program, env, launcher, log):
-        self.proc = sp.Popen(
-            [*launcher, program],
-            stdout=log,
-            stderr=sp.STDOUT,
-            env={
-                **os.environ,
-                "QT_QPA_PLATFORM": "xcb",
-                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-                **env,
-            },
-        )
-        self.win = wait_for(
-            lambda: windows("--pid", str(self.proc.pid), "--name", "^Rotorix "), "no window"
-        )[0]
-        info = run("xprop", "-id", self.win, "WM_NAME", "WM_NORMAL_HINTS") + run(
-            "xwininfo", "-id", self.win
-        )
-        for want in (
-            f'"Rotorix (v{os.environ["ROTORIX_VERSION"]})"',
-            "Width: 314\n",
-            "Height: 479\n",
-            "maximum size: 314 by 479",
-        ):
-            assert want in info
+        env = {
+            **os.environ,
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            **env,
+        }
+        self.proc = sp.Popen([*launcher, program], stdout=log, stderr=sp.STDOUT, env=env)
+        pid = str(self.proc.pid)
+        self.win = wait_for(lambda: windows("--pid", pid, "--name", "^Rotorix "), "no window")[0]
+        info = run("xprop", "-id", self.win, "WM_NAME", "WM_NORMAL_HINTS")
+        assert f'"Rotorix (v{os.environ["ROTORIX_VERSION"]})"' in info
+        assert "minimum size: 314 by 479" in info and "maximum size: 314 by 479" in info
         run("xdotool", "windowfocus", "--sync", self.win)
 
     def keys(self, *keys):
@@ -134,8 +89,9 @@ class App:  # the program with its window shown: its caption the version's, its 
     def move(self, x, y, *then):
         run("xdotool", "mousemove", "--window", self.win, str(x), str(y), *then)
 
-    def shot(self, name):  # once the window is painted: two shots alike, and not one flat colour
-        path, last = SHOTS / f"{name}.png", [None]
+    # A screenshot once the window is painted: two alike, not of one flat colour.
+    def shot(self, name):
+        path, last = f"{SHOTS}/{name}.png", [None]
 
         def settled():
             run("import", "-silent", "-window", self.win, path)
@@ -146,18 +102,19 @@ class App:  # the program with its window shown: its caption the version's, its 
         wait_for(settled, f"the window never settled for {name}")
         return path
 
-    def end(
-        self,
-    ):  # Escape, through the keyboard as a whole: a key sent to the window would outlive it
+    # Escape through the keyboard as a whole: a key sent to the window would outlive it.
+    def end(self):
         run("xdotool", "windowfocus", "--sync", self.win, "key", "Escape")
         assert self.proc.wait(30) == 0
 
 
+# Starts the program, ROTORIX_PROGRAM unless told; ends it with Escape if it still runs.
 @pytest.fixture
-def app(tmp):  # starts the program, ROTORIX_PROGRAM unless told; ended with Escape if it still runs
+def app(tmp):
     started = []
+    log = open(tmp / "app.log", "ab")
     yield lambda program=PROGRAM, launcher=(), **env: started.append(
-        App(program, env, launcher, open(tmp / "app.log", "ab"))
+        App(program, env, launcher, log)
     ) or started[-1]
     print((tmp / "app.log").read_text(errors="replace")[-3000:])
     for app in started:
@@ -167,7 +124,7 @@ def app(tmp):  # starts the program, ROTORIX_PROGRAM unless told; ended with Esc
             app.proc.kill()
 
 
-# From the page selector of a new window, past the unit and the total, Tab to each percentage and raise it.
+# From the page selector of a new window, past the unit and the total, Tab to each percentage.
 def set_mix(app, methanol, nitro, synthetic, castor, other, additive_is_oil=True):
     app.keys("Tab", "Tab")
     for row, percent in ((1, nitro), (2, synthetic), (3, castor), (4, other), (0, methanol)):
@@ -176,88 +133,61 @@ def set_mix(app, methanol, nitro, synthetic, castor, other, additive_is_oil=True
             app.keys("Tab", "Tab", *([] if additive_is_oil else ["space"]))
 
 
-def paste(app, text):  # what a keyboard of any language could type
-    sp.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(), check=True)
+# Pastes what a keyboard of any language could type.
+def paste(app, text):
+    sp.run(["xclip", "-sel", "clip", "-i"], input=text.encode(), check=True)
     app.keys("ctrl+v")
 
 
-def copy_report(
-    app,
-):  # Copy by its access key: the clipboard's Unicode and 8-bit texts once they arrive
-    sp.run(["xclip", "-selection", "clipboard", "-i"], input=b"-", check=True)
+# Copy by its access key: the clipboard's Unicode and 8-bit texts, once they arrive.
+def copy_report(app):
+    sp.run(["xclip", "-sel", "clip", "-i"], input=b"-", check=True)
     app.keys("alt+o")
     wait_for(lambda: clipboard() not in (b"", b"-"), "nothing was copied")
     return clipboard().decode(), clipboard("STRING")
 
 
-def accessible(
-    app,
-):  # the program's windows as a screen reader finds them, a moment after they show
+# The program's windows as a screen reader finds them, a moment after they show.
+def accessible(app):
     import pyatspi
 
-    found = lambda: [
-        w
-        for a in pyatspi.Registry.getDesktop(0)
-        if a and a.get_process_id() == app.proc.pid
-        for w in a
-    ]
+    desktop = pyatspi.Registry.getDesktop(0)
+    found = lambda: [w for a in desktop if a and a.get_process_id() == app.proc.pid for w in a]
     return wait_for(found, "the program is not on the accessibility bus")
 
 
-def message(app):  # the text of the message box the program shows, then closed with Return
-    said = wait_for(
-        lambda: "".join(
-            c.name
-            for w in accessible(app)
-            if w.name == "Rotorix"
-            for c in w
-            if c.getRoleName() == "label"
-        ),
-        "no message box showed",
-    )
-    box = windows("--pid", str(app.proc.pid), "--name", "^Rotorix$")
-    run("xdotool", "windowfocus", "--sync", *box, "key", "Return")
-    wait_for(
-        lambda: not windows("--pid", str(app.proc.pid), "--name", "^Rotorix$"),
-        "the box stayed open",
-    )
+# The text of the message box the program shows, which Return then closes.
+def message(app):
+    text = lambda: "".join(c.name for w in accessible(app) if w.name == "Rotorix" for c in w)
+    said = wait_for(text, "no message box showed")
+    box = lambda: windows("--pid", str(app.proc.pid), "--name", "^Rotorix$")
+    run("xdotool", "windowfocus", "--sync", *box(), "key", "Return")
+    wait_for(lambda: not box(), "the box stayed open")
     run("xdotool", "windowfocus", "--sync", app.win)
     return said
 
 
-def pointer():  # the server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, through XFixes
+# The server's pointer image as WIDTHxHEIGHT+HOTX+HOTY, through XFixes.
+def pointer():
     xlib, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
     xlib.XOpenDisplay.restype = xfixes.XFixesGetCursorImage.restype = ctypes.c_void_p
     display = ctypes.c_void_p(xlib.XOpenDisplay(None))
     # An XFixesCursorImage starts with six 16-bit fields: x, y, width, height, xhot, yhot.
-    _, _, width, height, x, y = (ctypes.c_ushort * 6).from_address(
-        xfixes.XFixesGetCursorImage(display)
-    )
+    image = xfixes.XFixesGetCursorImage(display)
+    _, _, width, height, x, y = (ctypes.c_ushort * 6).from_address(image)
     xlib.XCloseDisplay(display)
     return f"{width}x{height}+{x}+{y}"
 
 
-def differ(a, b, *crop):  # how many pixels differ by more than anti-aliasing does, within a region
-    return float(
-        run(
-            "convert",
-            a,
-            b,
-            *crop,
-            "-fuzz",
-            "10%",
-            "-metric",
-            "AE",
-            "-compare",
-            "-format",
-            "%[distortion]",
-            "info:",
-        )
-    )
+# How many pixels of two screenshots differ by more than anti-aliasing does, within a region.
+def differ(a, b, *crop):
+    compare = "-fuzz 10% -metric AE -compare -format %[distortion] info:".split()
+    return float(run("convert", a, b, *crop, *compare))
 
 
+# A private scheduler whose raw queue keeps job N as cups/out/job-N; lp finds it.
 @pytest.fixture
-def cups(tmp):  # a private scheduler whose raw queue keeps job N as cups/out/job-N; lp finds it
+def cups(tmp):
     root_only()
     d = tmp / "cups"
     for sub in ("spool", "cache", "state", "tmp", "out"):
@@ -265,29 +195,21 @@ def cups(tmp):  # a private scheduler whose raw queue keeps job N as cups/out/jo
     executable(d / "bin/backend/capture", '#!/bin/sh\ncat "$6" >"${DEVICE_URI#capture:}/job-$1"\n')
     (d / "bin/backend/capture").chmod(0o700)  # which CUPS runs as root, who may write the output
     (d / "bin/daemon").symlink_to("/usr/lib/cups/daemon")
-    (d / "cupsd.conf").write_text(
-        f"Listen {d}/cups.sock\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
-    )
-    (d / "cups-files.conf").write_text(
-        f"ServerRoot {d}\nServerBin {d}/bin\nRequestRoot {d}/spool\nCacheDir "
-        f"{d}/cache\nStateDir {d}/state\nTempDir {d}/tmp\nErrorLog {d}/error_log\n"
-    )
+    (d / "cupsd.conf").write_text(f"Listen {d}/cups.sock\n<Location />\nAllow all\n</Location>\n")
+    folders = "ServerBin bin RequestRoot spool CacheDir cache StateDir state TempDir tmp".split()
+    files = "".join(f"{key} {d}/{sub}\n" for key, sub in zip(folders[::2], folders[1::2]))
+    (d / "cups-files.conf").write_text(f"ServerRoot {d}\n{files}ErrorLog {d}/error_log\n")
     cupsd = sp.Popen(["cupsd", "-f", "-c", d / "cupsd.conf", "-s", d / "cups-files.conf"])
     os.environ.update(CUPS_SERVER=f"{d}/cups.sock", LPDEST="capture")
     # A scheduler that has just begun to answer may still refuse a new queue for a moment.
-    wait_for(
-        lambda: not sp.run(
-            ["lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw"]
-        ).returncode,
-        "the private scheduler took no queue",
-    )
+    queue = ["lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw"]
+    wait_for(lambda: not sp.run(queue).returncode, "the private scheduler took no queue")
     yield d / "out"
     cupsd.kill()
     del os.environ["CUPS_SERVER"], os.environ["LPDEST"]
 
 
-def file_holds(path, text):  # waits for the file to hold exactly the text, in UTF-8
-    wait_for(
-        lambda: path.exists() and path.read_bytes() == text.encode(),
-        lambda: f"{path} holds not {text!r}",
-    )
+# Waits for a file to hold exactly the text, in UTF-8.
+def file_holds(path, text):
+    read = lambda: path.exists() and path.read_bytes()
+    wait_for(lambda: read() == text.encode(), lambda: f"{path} holds {read()!r}, not {text!r}")
