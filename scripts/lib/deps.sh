@@ -7,8 +7,9 @@ rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools li
 rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick x11-xserver-utils
     cups cups-client cups-bsd util-linux python3 libxfixes3 python3-pyatspi at-spi2-core dbus-daemon
     weston qt6-wayland)
-# The .deb (cpack with dpkg-shlibdeps) and the validators of the desktop entry and the metadata.
-rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
+# The .deb (cpack with dpkg-shlibdeps), the validators of the desktop entry and the metadata, and
+# lintian, which checks the package against Debian's policy.
+rotorix_package_packages=(dpkg-dev desktop-file-utils appstream lintian)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 # The Windows syntax check of the sources (scripts/check-portability).
