@@ -17,8 +17,9 @@ rotorix_portability_packages=(g++-mingw-w64-x86-64-posix)
 # Qt for Windows, the program, its installer and zip (scripts/lib/qt-windows.sh, preset windows).
 rotorix_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
     dpkg-dev patch nsis icoutils)
-# Running the Windows program and its installer (wine64 runs 64-bit programs only), on a virtual display.
-rotorix_wine_packages=(wine wine64 xvfb xauth xdotool x11-utils xclip)
+# Running the Windows program and its installer (wine64 runs 64-bit programs only) on a virtual
+# display; Wine takes its locale from a generated Unix locale (localedef, from locales).
+rotorix_wine_packages=(wine wine64 xvfb xauth xdotool x11-utils xclip locales)
 # Only bench/run needs these; the tests never time anything.
 rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 
