@@ -5,13 +5,20 @@
 rotorix_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core)
 rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick cups cups-client cups-bsd util-linux
-    e2fsprogs python3 python3-pytest libxfixes3 python3-pyatspi at-spi2-core dbus-daemon)
-# The .deb (cpack with dpkg-shlibdeps) and the validators of the desktop entry and the metadata.
-rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
+    e2fsprogs python3 python3-pytest black libxfixes3 python3-pyatspi at-spi2-core dbus-daemon)
+# The .deb (cpack with dpkg-shlibdeps), the validators of the desktop entry and the metadata, and
+# lintian, which checks the package against Debian's policy.
+rotorix_package_packages=(dpkg-dev desktop-file-utils appstream lintian)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 # The Windows syntax check of the sources (scripts/check-portability).
 rotorix_portability_packages=(g++-mingw-w64-x86-64-posix)
+# Qt for Windows, the program, its installer and zip (scripts/lib/qt-windows.sh, preset windows).
+rotorix_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
+    dpkg-dev patch nsis icoutils)
+# Running the Windows program and its installer (wine64 runs 64-bit programs only) on a virtual
+# display; Wine takes its locale from a generated Unix locale (localedef, from locales).
+rotorix_wine_packages=(wine wine64 xvfb xauth xdotool x11-utils xclip locales)
 # Only bench/run needs these; the tests never time anything.
 rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 

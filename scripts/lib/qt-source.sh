@@ -26,7 +26,7 @@ qt_source_tree() {
         rm -rf "$dir" && mkdir -p "$dir.download" || return
         (cd "$dir.download" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$version" >&2) || return
         # Upstream's tree as released: Debian's patches fit its own Linux build, not these.
-        dpkg-source --skip-patches -x "$dir.download"/qt6-base_*.dsc "$dir" >&2 || return
+        dpkg-source --skip-patches --no-copy -x "$dir.download"/qt6-base_*.dsc "$dir" >&2 || return
         rm -rf "$dir.download"
         touch "$dir/.unpacked"
     fi

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QProcess;
+
 class QtDesktop final : public Desktop {
 public:
     bool startProgram(const QString& commandLine, WindowStyle style) override;
@@ -27,6 +29,13 @@ bool writeFileCompletely(const QString& path, const QByteArray& contents);
 
 // The programs that stand in for a Windows command line on this platform, most wanted first.
 QStringList standInsFor(const QString& commandLine);
+
+#ifdef Q_OS_WIN
+// Has `process` start its program with `commandLine` as the whole command line the program sees
+// ("Notepad.exe /p" and a path, not the quoted full path and arguments Qt would make), in the
+// window style.
+void startWithCommandLine(QProcess& process, const QString& commandLine, WindowStyle style);
+#endif
 
 // The measurement system a locale declares; the C locale declares none.
 std::optional<QLocale::MeasurementSystem> measurementSystemOf(const QLocale& locale);

@@ -12,10 +12,6 @@
 #include <QStandardPaths>
 #include <vector>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
 
 // The system's print command for a file, or nothing when it is not installed.
@@ -26,12 +22,9 @@ QProcess* printCommandFor(const QString& path) {
         return nullptr;
     auto* process = new QProcess;
     process->setProgram(editor);
-    // The editor takes everything after "/p" as the file name, blanks included.
-    process->setNativeArguments(QStringLiteral("/p") + QDir::toNativeSeparators(path));
-    process->setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
-    });
+    // The editor takes everything after "/p" as the file name, blanks included, unquoted.
+    startWithCommandLine(*process, QStringLiteral("Notepad.exe /p") + QDir::toNativeSeparators(path),
+                         WindowStyle::MinimizedWithFocus);
 #else
     // CUPS prints to the default printer; lp hands the job over to the scheduler and ends.
     const QString lp = QStandardPaths::findExecutable(QStringLiteral("lp"));
