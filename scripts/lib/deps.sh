@@ -13,6 +13,8 @@ rotorix_package_packages=(dpkg-dev desktop-file-utils appstream)
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
 # The Windows syntax check of the sources (scripts/check-portability).
 rotorix_portability_packages=(g++-mingw-w64-x86-64-posix)
+# The browser build checked in a real browser, headless, driven through WebDriver.
+rotorix_browser_packages=(chromium chromium-driver python3-selenium)
 # Only bench/run needs these; the tests never time anything.
 rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 
