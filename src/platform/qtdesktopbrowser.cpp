@@ -4,6 +4,7 @@
 #include "platform/qtdesktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -31,8 +32,10 @@ EM_JS(int, printOrDownload, (const char* name, const char* bytes, int size), {
                 sheet.id = 'rotorix-print';
                 document.body.appendChild(sheet);
             }
-            // A page shows the CR of the file's CR LF as a blank before each line break.
-            sheet.textContent = new TextDecoder().decode(data).replace(/\r\n/g, '\n');
+            // A page shows the CR of the file's CR LF as a blank before each line break. (No
+            // backslash escapes here: the build hands this text on through more than one parser.)
+            const lineBreak = String.fromCharCode(10);
+            sheet.textContent = new TextDecoder().decode(data).split(String.fromCharCode(13) + lineBreak).join(lineBreak);
             window.print();
             return 1;
         }
@@ -53,7 +56,17 @@ EM_JS(int, printOrDownload, (const char* name, const char* bytes, int size), {
     }
 });
 
+// The page outlives the program: once the window has closed, the page is told, so that it shows
+// something other than a picture of a window that is gone.
+EM_JS(void, tellPageClosed, (), { window.dispatchEvent(new Event('rotorixclosed')); });
+
+void watchLastWindow() {
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] { tellPageClosed(); });
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchLastWindow)
 
 bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style) {
     Q_UNUSED(commandLine);
@@ -62,10 +75,14 @@ bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style) {
 }
 
 void QtDesktop::messageBox(const QString& text, const QString& caption) {
+    QWidget* window = QApplication::activeWindow();
     // Modal to the window all the same; it deletes itself once the user has closed it.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
-                                QApplication::activeWindow());
+    auto* box = new QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // The page is no wider than the window, and Qt's own default face in a page is large: in the
+    // window's font the text keeps its lines.
+    if (window)
+        box->setFont(window->font());
     box->open();
 }
 
