@@ -44,33 +44,41 @@ emsdk_folder() {
 # call builds it (about 1,000 steps); later calls find the stamp and return at once. Call
 # rotorix_wasm_env first in the shell that then builds the program, as this runs in a subshell.
 qt_wasm_prefix() {
-    local version prefix source build
+    local version prefix
     ensure_packages "${rotorix_wasm_packages[@]}" >&2 || return
     rotorix_wasm_env || return
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev) || return
     prefix=$rotorix_qt_cache/qt-$version-wasm
     if [[ ! -f $prefix/.built ]]; then
-        source=$(qt_source_tree) || return
-        build=$rotorix_qt_cache/build/qt-$version-wasm
-        echo "Building Qt $version for WebAssembly into $prefix (once per machine)" >&2
-        rm -rf "$build" "$prefix" && mkdir -p "$build" || return
-        # Only what a widgets window needs: the browser platform draws through WebGL, so OpenGL stays.
-        # Threads are off so that the page needs no cross-origin isolation headers from its server.
-        (cd "$build" && cmake -G Ninja "$source" \
-            -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake" \
-            -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
-            -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
-            -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF \
-            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-            -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-            -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-            -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-            -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
-            -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
-            && cmake --build . --parallel 2 && cmake --install .) >&2 || return
-        touch "$prefix/.built"
-        rm -rf "$build"
+        mkdir -p "$rotorix_qt_cache" || return
+        # One build at a time on a machine: a second caller waits and then finds the stamp.
+        (flock 9 && [[ -f $prefix/.built ]] || build_qt_wasm "$version" "$prefix") \
+            9>"$rotorix_qt_cache/qt-wasm.lock" || return
     fi
     echo "$prefix"
+}
+
+# build_qt_wasm VERSION PREFIX: configures, builds and installs qtbase for WebAssembly, then stamps it.
+build_qt_wasm() {
+    local version=$1 prefix=$2 source build
+    source=$(qt_source_tree) || return
+    build=$rotorix_qt_cache/build/qt-$version-wasm
+    echo "Building Qt $version for WebAssembly into $prefix (once per machine)" >&2
+    rm -rf "$build" "$prefix" && mkdir -p "$build" || return
+    # Only what a widgets window needs: the browser platform draws through WebGL, so OpenGL stays.
+    # Threads are off so that the page needs no cross-origin isolation headers from its server.
+    (cd "$build" && cmake -G Ninja -Wno-dev "$source" \
+        -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake" \
+        -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
+        -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
+        -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
+        && cmake --build . --parallel 2 && cmake --install .) >&2 || return
+    touch "$prefix/.built" && rm -rf "$build"
 }
