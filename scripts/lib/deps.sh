@@ -19,6 +19,8 @@ rotorix_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-
 # Running the Windows program and its installer (wine64 runs 64-bit programs only) on a virtual
 # display; Wine takes its locale from a generated Unix locale (localedef, from locales).
 rotorix_wine_packages=(wine wine64 xvfb xauth xdotool x11-utils xclip locales)
+# The browser build checked in a real browser, headless, driven through WebDriver.
+rotorix_browser_packages=(chromium chromium-driver python3-selenium)
 # Only bench/run needs these; the tests never time anything.
 rotorix_bench_packages=(hyperfine valgrind jq xvfb xauth dbus-daemon)
 

@@ -3,7 +3,6 @@
 #include "fuel/volumeunits.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -45,11 +44,10 @@ int decimalsOf(QStringView pattern) {
     return point < 0 ? 0 : int(pattern.size() - point - 1);
 }
 
+// "-d.ddde+XX" from Qt's exact conversion, which gives the same digits wherever Qt runs; a value
+// exactly halfway rounds away from zero, as the patterns do.
 QString scientific(const NumberFormat& numbers, double value, int decimals) {
-    char buffer[48];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, decimals);
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
+    QString text = QString::number(value, 'e', decimals).toUpper();
     return text.replace(u'.', numbers.decimalSeparator);
 }
 

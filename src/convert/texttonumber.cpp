@@ -1,6 +1,7 @@
 #include "convert/texttonumber.h"
 
-#include <charconv>
+#include <QByteArrayView>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -57,10 +58,12 @@ double Decimal::value() const {
         return infinity;
     if (scale < -400 - static_cast<long long>(keptDigits))
         return zero;
-    std::string text = "0." + digits + (droppedNonZero ? "1" : "") + 'e' + std::to_string(scale);
-    double magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-    if (error == std::errc::result_out_of_range)
+    // Qt reads decimals exactly, correctly rounded however many digits they have, and the same
+    // wherever Qt runs. It refuses only a number beyond a double's range either way.
+    const std::string text = "0." + digits + (droppedNonZero ? "1" : "") + 'e' + std::to_string(scale);
+    bool inRange = false;
+    const double magnitude = QByteArrayView(text.data(), qsizetype(text.size())).toDouble(&inRange);
+    if (!inRange)
         return scale > 0 ? infinity : zero;
     return negative ? -magnitude : magnitude;
 }

@@ -1,5 +1,7 @@
 #include "numbers/numberformat.h"
 
+#include <QByteArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -69,11 +71,12 @@ std::string roundToDecimals(DecimalDigits number, int decimals) {
 
 DecimalDigits decimalDigitsOf(double magnitude) {
     // "d.dddddddddddddde+XX". Any decimal of up to 15 digits survives the trip through a double, so
-    // 15 significant digits give back the number as it was written: 1.005 rounds as 1.005.
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
-    const std::string text(buffer, result.ptr);
+    // 15 significant digits give back the number as it was written: 1.005 rounds as 1.005. Qt's
+    // conversion is exact and the same wherever Qt runs (the browser's C++ library has no
+    // floating-point to_chars); a double lying exactly halfway between two 15-digit decimals
+    // rounds away from zero, as the patterns do.
+    const QByteArray qtText = QByteArray::number(magnitude, 'e', 14);
+    const std::string text(qtText.constData(), std::size_t(qtText.size()));
     const std::size_t exponentAt = text.find('e');
     DecimalDigits number;
     number.digits = text.substr(0, 1) + text.substr(2, exponentAt - 2);

@@ -1,88 +1,11 @@
 #include "platform/qtdesktop.h"
 
-#include <QApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
-#include <QProcess>
-#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
-#include <QDir>
-#include <memory>
 #include <string>
 #include <windows.h>
 #endif
-
-namespace {
-
-struct StandIn {
-    const char* windowsProgram;
-    QStringList programs;
-};
-
-// Where no Windows program exists, the first of these found on the search path takes its place.
-const StandIn standIns[] = {
-    {"calc.exe", {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"}},
-};
-
-bool startDetached(const QString& program, const QString& commandLine, WindowStyle style) {
-    QProcess process;
-    process.setProgram(program);
-#ifdef Q_OS_WIN
-    startWithCommandLine(process, commandLine, style);
-#else
-    // X11 and Wayland let a window manager, not the starting program, decide how a window opens.
-    Q_UNUSED(commandLine);
-    Q_UNUSED(style);
-#endif
-    return process.startDetached();
-}
-
-} // namespace
-
-#ifdef Q_OS_WIN
-void startWithCommandLine(QProcess& process, const QString& commandLine, WindowStyle style) {
-    // The program found on the search path is the one started, whatever the command line names.
-    // CreateProcess may write into the command line, so it gets a copy of its own; both copies
-    // live as long as the process object's modifier.
-    auto program = std::make_shared<std::wstring>(QDir::toNativeSeparators(process.program()).toStdWString());
-    auto arguments = std::make_shared<std::wstring>(commandLine.toStdWString());
-    process.setCreateProcessArgumentsModifier([program, arguments, style](QProcess::CreateProcessArguments* args) {
-        args->applicationName = program->c_str();
-        args->arguments = arguments->data();
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        // Minimized with the focus, which SW_SHOWMINIMIZED is; SW_MINIMIZE would give it away.
-        args->startupInfo->wShowWindow =
-            style == WindowStyle::MinimizedWithFocus ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
-    });
-}
-#endif
-
-QStringList standInsFor(const QString& commandLine) {
-#ifdef Q_OS_WIN
-    return {commandLine};
-#else
-    for (const StandIn& standIn : standIns) {
-        if (commandLine.compare(QLatin1String(standIn.windowsProgram), Qt::CaseInsensitive) == 0)
-            return standIn.programs;
-    }
-    return {commandLine};
-#endif
-}
-
-bool QtDesktop::startProgram(const QString& commandLine, WindowStyle style) {
-    for (const QString& program : standInsFor(commandLine)) {
-        const QString path = QStandardPaths::findExecutable(program);
-        if (!path.isEmpty())
-            return startDetached(path, commandLine, style);
-    }
-    return false;
-}
-
-void QtDesktop::messageBox(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
-}
 
 std::optional<QLocale::MeasurementSystem> measurementSystemOf(const QLocale& locale) {
     if (locale.language() == QLocale::C)

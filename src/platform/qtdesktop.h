@@ -1,4 +1,6 @@
-// The real desktop: programs, message boxes and locale through Qt.
+// The real desktop: programs, message boxes and locale through Qt. A desktop build starts programs
+// as processes (qtdesktopprograms.cpp); in a browser, which starts none, the page stands in for
+// them (qtdesktopbrowser.cpp).
 #pragma once
 
 #include "platform/desktop.h"
@@ -27,7 +29,7 @@ public:
 // Writes a file through a temporary one that replaces it only once complete, creating its folder.
 bool writeFileCompletely(const QString& path, const QByteArray& contents);
 
-// The programs that stand in for a Windows command line on this platform, most wanted first.
+// The programs that stand in for a Windows command line on this desktop, most wanted first.
 QStringList standInsFor(const QString& commandLine);
 
 #ifdef Q_OS_WIN
