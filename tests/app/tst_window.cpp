@@ -1,4 +1,4 @@
-// The window as loaded, its layout, its pages and the names a screen reader speaks.
+// The window as loaded, its layout and its pages.
 #include "window.h"
 
 #include <QCheckBox>
@@ -126,16 +126,6 @@ private slots:
         for (w->cmbFuelType->setFocus(); stops.size() < 30 && !stops.contains("cmbFuelType");)
             key(nullptr, Qt::Key_Tab), stops << focused()->objectName();
         QTEST(stops.join(u' '), "stops");
-    }
-
-    void spokenNames() { // by the words of the label beside, without its padding and arrows
-        Window w;
-        QCOMPARE(joined({w->cmbFuelType, w->vscrTotVol, w->vscrInPercent[4], w->txtOther, w->vscrPreInRatio,
-                         w->vscrBattAmpRate, w->cmbBattRate, w->txtConvTemp[1]},
-                        [](const QWidget* c) { return c->accessibleName(); }),
-                 "Page|Total Volume|Other|Other additive name|Ratio (fuel : oil)|Charge rate "
-                 "(milliamps)|Charge rate "
-                 "(C)|Farenheit");
     }
 };
 

@@ -72,9 +72,6 @@ private slots:
         QTest::newRow("undo keeps to the visit") << "9, Tab, Shift+Tab, Ctrl+Z"
                                                  << "9"
                                                  << "29.529";
-        QTest::newRow("keys that change nothing") << "Home, End, Left"
-                                                  << ""
-                                                  << "41.013";
     }
     void edits() {
         QFETCH(QString, keys);

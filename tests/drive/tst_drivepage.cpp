@@ -90,7 +90,6 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<QString>("shown");
         QTest::newRow("one minute") << 2000 << 2941 << "1 Hour and 01 Minute";
-        QTest::newRow("minutes alone") << 600 << 1000 << "54 Minutes";
         QTest::newRow("C/10 of 2465") << 2465 << 246 << "15 Hours and 01 Minute";
     }
     void chargeTime() {

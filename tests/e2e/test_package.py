@@ -1,19 +1,12 @@
-# The Debian package: its desktop entry and metadata valid, installed, started, and removed without a trace.
+# The Debian package: clean by Debian's own checks, installed, started, and removed without a trace.
 import os
 import subprocess as sp
+from pathlib import Path
 
 import pytest
 from conftest import root_only, run
 
-BUILD, SOURCE = os.environ.get("ROTORIX_BUILD", ""), os.environ.get("ROTORIX_SOURCE", "")
-
-
-def test_desktop_entry_and_metadata_are_valid():
-    for said in (
-        run("desktop-file-validate", f"{SOURCE}/packaging/com.quillfen.rotorix.desktop"),
-        run("appstreamcli", "validate", "--no-net", f"{BUILD}/com.quillfen.rotorix.metainfo.xml"),
-    ):
-        assert not any(word in said for word in ("error:", "warning:", "hint:", "I: ")), said
+BUILD = os.environ.get("ROTORIX_BUILD", "")
 
 
 def test_package_installs_starts_and_goes(app, tmp):
@@ -22,22 +15,17 @@ def test_package_installs_starts_and_goes(app, tmp):
         pytest.skip("a rotorix package is installed here already")
     run("cpack", "--config", f"{BUILD}/CPackConfig.cmake", "-B", tmp)
     deb = next(tmp.glob("rotorix_*.deb"))
+    run("lintian", "--fail-on", "error,warning", deb)
+    entry = Path(__file__).parents[2] / "packaging/com.quillfen.rotorix.desktop"
+    said = run("desktop-file-validate", entry)
+    said += run(
+        "appstreamcli", "validate", "--no-net", f"{BUILD}/com.quillfen.rotorix.metainfo.xml"
+    )
+    assert not any(word in said for word in ("error:", "warning:", "hint:", "I: ")), said
     assert "fonts-liberation2" in run("dpkg-deb", "-f", deb, "Depends")
     try:
-        run(
-            "apt-get",
-            "install",
-            "-y",
-            "-o",
-            "DPkg::Lock::Timeout=300",
-            deb,
-            env={**os.environ, "DEBIAN_FRONTEND": "noninteractive"},
-        )
-        assert {
-            "/usr/bin/rotorix",
-            "/usr/share/applications/com.quillfen.rotorix.desktop",
-            "/usr/share/metainfo/com.quillfen.rotorix.metainfo.xml",
-        } <= set(run("dpkg", "-L", "rotorix").split())
+        env = {**os.environ, "DEBIAN_FRONTEND": "noninteractive"}
+        run("apt-get", "install", "-y", "-o", "DPkg::Lock::Timeout=300", deb, env=env)
         app("/usr/bin/rotorix").end()
     finally:
         run("dpkg", "--purge", "rotorix")

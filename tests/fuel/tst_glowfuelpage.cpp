@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("gal") << "C" << 2 << 10 << classic
                              << "10 US Gallons 7.00|1.00|1.00|0.80|0.20 896.00|128.00|128.00|102.40|25.60";
         QTest::newRow("1 of 1 oz") << "C" << 1 << 1 << QList{1} << "1 US Fluid Oz 00.00|||| 0.0||||";
+        QTest::newRow("16 oz") << "C" << 1 << 16 << QList{100} << "16 US Fluid Oz's 00.12|||| 16.0||||";
         QTest::newRow("200 gal") << "C" << 2 << 200 << QList{100}
                                  << "200 US Gallons 200.00|||| 25,600.00||||";
         QTest::newRow("comma") << "de_DE" << 2 << 16 << QList{100} << "16 US Gallons 16,00|||| 2.048,00||||";
@@ -93,16 +94,6 @@ private slots:
         arrow(w->vscrInPercent[4], -1);
         QCOMPARE(joined(row) + ' ' + joined(row, back), "0 %|||EDL face|face|face|face");
         QVERIFY(!w->txtOther->isEnabled() && !w->chkAddIsOil->isEnabled());
-    }
-
-    void unitBehindThePreMixPage() { // renames the total but recomputes nothing
-        Window w;
-        setMix(w, {70, 10, 10, 8, 2});
-        pick(w->cmbFuelType, 1);
-        pick(w->cmbVolumeGrads, 2);
-        QCOMPARE(
-            joined({w->lblTotalVol, w->lblOut1[0], w->lblOut1[1], w->lblVolumeOut[0], w->lblVolumeOut2[0]}),
-            "10 US Gallons|US Gallon|US Fluid Oz|7.00|7,000");
     }
 };
 

@@ -52,8 +52,18 @@ private slots:
         QTEST(page(w), "shown");
     }
 
-    void unitPickedBehindTheGlowFuelPage() { // waits for the next move of the page, whose value is yellow
+    // The unit list serves both fuel pages: the page behind it only renames its total, and recomputes
+    // at its next step; the value stepped is yellow.
+    void unitPickedBehindTheOtherPage() {
         Window w;
+        setMix(w, {70, 10, 10, 8, 2});
+        pick(w->cmbFuelType, 1);
+        pick(w->cmbVolumeGrads, 2);
+        QCOMPARE(
+            joined({w->lblTotalVol, w->lblOut1[0], w->lblOut1[1], w->lblVolumeOut[0], w->lblVolumeOut2[0]}),
+            "10 US Gallons|US Gallon|US Fluid Oz|7.00|7,000");
+        pick(w->cmbVolumeGrads, 0);
+        pick(w->cmbFuelType, 0);
         pick(w->cmbVolumeGrads, 2);
         pick(w->cmbFuelType, 1);
         QCOMPARE(page(w), "10 Litres|25 : 1|400.00 CC / ml|13.53 US Fluid Oz|Total volume = 10.400 Litres");
