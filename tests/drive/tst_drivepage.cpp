@@ -11,8 +11,8 @@ private slots:
         QTest::addColumn<int>("speed");
         QTest::addColumn<QString>("speedKey");
         QTest::addColumn<QString>("shown"); // teeth, ratio, engine and head speed
-        QTest::newRow("9 teeth") << "Up"
-                                 << "" << 0 << ""
+        const QString nothing;
+        QTest::newRow("9 teeth") << "Up" << nothing << 0 << nothing
                                  << "9 teeth|86 teeth|9.56 : 1|18,000 RPM|1,884 RPM";
         QTest::newRow("fastest") << "Home"
                                  << "End" << 0 << "Home"
@@ -20,9 +20,8 @@ private slots:
         QTest::newRow("slowest") << "End"
                                  << "Home" << 0 << "End"
                                  << "5 teeth|140 teeth|28.00 : 1|10,000 RPM|357 RPM";
-        QTest::newRow("head speed") << ""
-                                    << "" << 1 << "Up"
-                                    << "8 teeth|86 teeth|10.75 : 1|23,220 RPM|2,160 RPM";
+        QTest::newRow("head") << nothing << nothing << 1 << "Up"
+                              << "8 teeth|86 teeth|10.75 : 1|23,220 RPM|2,160 RPM";
         QTest::newRow("slowest head") << "Home"
                                       << "End" << 1 << "End"
                                       << "15 teeth|40 teeth|2.67 : 1|2,667 RPM|1,000 RPM";
@@ -98,7 +97,8 @@ private slots:
         QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), NumberFormat{}), "shown");
     }
 
-    void focusLooks() { // Tab by Tab from the page selector
+    void focusLooks() { // Tab by Tab from the page selector: the input in focus is yellow, the speed worked
+                        // out grey
         Window w;
         pick(w->cmbFuelType, 2);
         QStringList seen;
@@ -106,15 +106,12 @@ private slots:
             key(nullptr, Qt::Key_Tab);
             seen << joined({w->lblConvGRatio[0], w->lblConvGRatio[1], w->lblConvGRpm[0], w->lblConvGRpm[1],
                             w->lblBatt[0], w->lblBatt[1], w->cmbBattRate},
-                           back);
+                           back)
+                        .replace("window", "-");
         }
-        QCOMPARE(seen, QStringList({"yellow|window|window|grey|window|window|window",
-                                    "window|yellow|window|grey|window|window|window",
-                                    "window|window|yellow|grey|window|window|window",
-                                    "window|window|grey|yellow|window|window|window",
-                                    "window|window|grey|window|yellow|window|window",
-                                    "window|window|grey|window|window|yellow|grey",
-                                    "window|window|grey|window|window|window|window"}));
+        QCOMPARE(seen.join(' '), "yellow|-|-|grey|-|-|- -|yellow|-|grey|-|-|- -|-|yellow|grey|-|-|- "
+                                 "-|-|grey|yellow|-|-|- -|-|grey|-|yellow|-|- -|-|grey|-|-|yellow|grey "
+                                 "-|-|grey|-|-|-|-");
         QCOMPARE(fore(w->lblConvGRpm[1]), "text");
     }
 };

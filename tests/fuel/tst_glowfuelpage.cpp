@@ -10,7 +10,7 @@ private slots:
         QTest::addColumn<int>("total");
         QTest::addColumn<QList<int>>("mix");
         QTest::addColumn<QString>("shown"); // the total, then each row's volume in the two columns
-        const QList<int> classic{70, 10, 10, 8, 2};
+        const QList<int> classic{70, 10, 10, 8, 2}, pure{100};
         QTest::newRow("l") << "C" << 0 << 10 << classic
                            << "10 Litres 7.00|1.00|1.00|0.80|0.20 7,000|1,000|1,000|800|200";
         QTest::newRow("oz") << "C" << 1 << 10 << classic
@@ -18,10 +18,9 @@ private slots:
         QTest::newRow("gal") << "C" << 2 << 10 << classic
                              << "10 US Gallons 7.00|1.00|1.00|0.80|0.20 896.00|128.00|128.00|102.40|25.60";
         QTest::newRow("1 of 1 oz") << "C" << 1 << 1 << QList{1} << "1 US Fluid Oz 00.00|||| 0.0||||";
-        QTest::newRow("16 oz") << "C" << 1 << 16 << QList{100} << "16 US Fluid Oz's 00.12|||| 16.0||||";
-        QTest::newRow("200 gal") << "C" << 2 << 200 << QList{100}
-                                 << "200 US Gallons 200.00|||| 25,600.00||||";
-        QTest::newRow("comma") << "de_DE" << 2 << 16 << QList{100} << "16 US Gallons 16,00|||| 2.048,00||||";
+        QTest::newRow("16 oz") << "C" << 1 << 16 << pure << "16 US Fluid Oz's 00.12|||| 16.0||||";
+        QTest::newRow("200 gal") << "C" << 2 << 200 << pure << "200 US Gallons 200.00|||| 25,600.00||||";
+        QTest::newRow("comma") << "de_DE" << 2 << 16 << pure << "16 US Gallons 16,00|||| 2.048,00||||";
     }
     void volumes() {
         QFETCH(QString, locale);
@@ -45,17 +44,18 @@ private slots:
         QTest::addColumn<bool>("additiveIsOil");
         QTest::addColumn<QString>("indicator");
         QTest::addColumn<QString>("oil"); // the oil share and its colour
-        QTest::newRow("100 %") << QList{70, 10, 10, 8, 2} << true << "Correct weight"
+        const QList<int> classic{70, 10, 10, 8, 2}, edge{75, 10, 0, 14, 1};
+        QTest::newRow("100 %") << classic << true << "Correct weight"
                                << "20 % blue";
-        QTest::newRow("the additive no oil") << QList{70, 10, 10, 8, 2} << false << "Correct weight"
+        QTest::newRow("the additive no oil") << classic << false << "Correct weight"
                                              << "18 % blue";
         QTest::newRow("101 %") << QList{70, 10, 10, 8, 3} << true << "Reduce any % ratio by 1 %"
                                << "21 % blue";
         QTest::newRow("99 %") << QList{70, 10, 10, 8, 1} << false << "Add to any % ratio by 1 %"
                               << "18 % blue";
-        QTest::newRow("oil 15 %") << QList{75, 10, 0, 14, 1} << true << "Correct weight"
+        QTest::newRow("oil 15 %") << edge << true << "Correct weight"
                                   << "15 % blue";
-        QTest::newRow("oil 14 %") << QList{75, 10, 0, 14, 1} << false << "Correct weight"
+        QTest::newRow("oil 14 %") << edge << false << "Correct weight"
                                   << "14 % red";
     }
     void mix() {
