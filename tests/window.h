@@ -13,7 +13,7 @@ struct FakeDesktop final : Desktop {
     std::optional<QLocale::MeasurementSystem> measurement;
     QLocale locale;
     QString clipboard = "old", programDir;
-    int clipboardWorks = 2;       // 1: it can only be emptied
+    int clipboardWorks = 2;        // 1: it can only be emptied
     QStringList messages, printed; // "Rotorix: text"; the files handed to the print command
 
     bool startProgram(const QString&, WindowStyle) override { return false; }

@@ -11,8 +11,6 @@ rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick cups cups-c
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream lintian)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
 rotorix_fuzz_packages=(clang libclang-rt-14-dev)
-# The Windows syntax check of the sources (scripts/check-portability).
-rotorix_portability_packages=(g++-mingw-w64-x86-64-posix)
 # Qt for Windows, the program, its installer and zip (scripts/lib/qt-windows.sh, preset windows).
 rotorix_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
     dpkg-dev patch nsis icoutils)

@@ -16,6 +16,7 @@ namespace {
 // Makes the file's text the only thing on the printed page and opens the print dialog; where the
 // browser has no print dialog, or it fails, hands the file to the user as a download instead.
 // 0 when neither worked.
+// clang-format off
 EM_JS(int, printOrDownload, (const char* name, const char* bytes, int size), {
     const data = HEAPU8.slice(bytes, bytes + size);
     try {
@@ -60,6 +61,11 @@ EM_JS(int, printOrDownload, (const char* name, const char* bytes, int size), {
 // something other than a picture of a window that is gone.
 EM_JS(void, tellPageClosed, (), { window.dispatchEvent(new Event('rotorixclosed')); });
 
+// Qt paints a message box on its canvas, where a screen reader finds no words; the page's alert
+// says them while the box is open.
+EM_JS(void, alertPage, (const char* text), { document.getElementById('alert').textContent = UTF8ToString(text); });
+// clang-format on
+
 void watchLastWindow() {
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] { tellPageClosed(); });
 }
@@ -83,6 +89,8 @@ void QtDesktop::messageBox(const QString& text, const QString& caption) {
     // window's font the text keeps its lines.
     if (window)
         box->setFont(window->font());
+    alertPage(text.toUtf8().constData());
+    QObject::connect(box, &QDialog::finished, box, [] { alertPage(""); });
     box->open();
 }
 

@@ -84,14 +84,15 @@ void startWithCommandLine(QProcess& process, const QString& commandLine, WindowS
     // live as long as the process object's modifier.
     auto program = std::make_shared<std::wstring>(QDir::toNativeSeparators(process.program()).toStdWString());
     auto arguments = std::make_shared<std::wstring>(commandLine.toStdWString());
-    process.setCreateProcessArgumentsModifier([program, arguments, style](QProcess::CreateProcessArguments* args) {
-        args->applicationName = program->c_str();
-        args->arguments = arguments->data();
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        // Minimized with the focus, which SW_SHOWMINIMIZED is; SW_MINIMIZE would give it away.
-        args->startupInfo->wShowWindow =
-            style == WindowStyle::MinimizedWithFocus ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
-    });
+    process.setCreateProcessArgumentsModifier(
+        [program, arguments, style](QProcess::CreateProcessArguments* args) {
+            args->applicationName = program->c_str();
+            args->arguments = arguments->data();
+            args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+            // Minimized with the focus, which SW_SHOWMINIMIZED is; SW_MINIMIZE would give it away.
+            args->startupInfo->wShowWindow =
+                style == WindowStyle::MinimizedWithFocus ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+        });
 }
 #endif
 

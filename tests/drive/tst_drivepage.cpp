@@ -1,4 +1,5 @@
 // The gear ratio and battery page: teeth and speeds, capacity, C-rate and current, and their looks.
+#include "drive/chargerate.h"
 #include "drive/chargetime.h"
 #include "window.h"
 
@@ -95,6 +96,11 @@ private slots:
         QFETCH(int, capacity);
         QFETCH(int, current);
         QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), NumberFormat{}), "shown");
+    }
+
+    void smallestCurrent() { // C/10, to the even milliamp on a half: 244.5 mA of 2445 mAh, 245.5 of 2455
+        QCOMPARE(currentMa(currentRangeFor(2500 - 2445).max), 244);
+        QCOMPARE(currentMa(currentRangeFor(2500 - 2455).max), 246);
     }
 
     void focusLooks() { // Tab by Tab from the page selector: the input in focus is yellow, the speed worked

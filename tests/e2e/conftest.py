@@ -66,7 +66,8 @@ def tmp():
     shutil.rmtree(path)
 
 
-# The program with its window shown: its caption the version's, its size fixed.
+# The program with its window shown: its caption the version's, its size fixed (Wine draws no frame
+# and gives the window manager no size limits).
 class App:
     def __init__(self, program, env, launcher, log):
         env = {
@@ -78,13 +79,17 @@ class App:
         self.proc = sp.Popen([*launcher, program], stdout=log, stderr=sp.STDOUT, env=env)
         pid = str(self.proc.pid)
         self.win = wait_for(lambda: windows("--pid", pid, "--name", "^Rotorix "), "no window")[0]
-        info = run("xprop", "-id", self.win, "WM_NAME", "WM_NORMAL_HINTS")
+        info = run("xprop", "-id", self.win, "WM_NAME", "WM_NORMAL_HINTS") + run(
+            "xwininfo", "-id", self.win
+        )
         assert f'"Rotorix (v{os.environ["ROTORIX_VERSION"]})"' in info
-        assert "minimum size: 314 by 479" in info and "maximum size: 314 by 479" in info
+        assert "Width: 314\n" in info and "Height: 479\n" in info
+        assert "wine" in launcher or "maximum size: 314 by 479" in info
         run("xdotool", "windowfocus", "--sync", self.win)
 
+    # To the window's focus, through the keyboard as a whole, as Wine takes keys only that way.
     def keys(self, *keys):
-        keys and run("xdotool", "key", "--window", self.win, *keys)
+        keys and run("xdotool", "windowfocus", "--sync", self.win, "key", *keys)
 
     def move(self, x, y, *then):
         run("xdotool", "mousemove", "--window", self.win, str(x), str(y), *then)
@@ -122,6 +127,7 @@ def app(tmp):
             app.proc.poll() is None and app.end()
         finally:
             app.proc.kill()
+            app.proc.wait()
 
 
 # From the page selector of a new window, past the unit and the total, Tab to each percentage.
@@ -209,7 +215,8 @@ def cups(tmp):
     del os.environ["CUPS_SERVER"], os.environ["LPDEST"]
 
 
-# Waits for a file to hold exactly the text, in UTF-8.
-def file_holds(path, text):
+# Waits for a file to hold exactly the text.
+def file_holds(path, text, encoding="utf-8"):
     read = lambda: path.exists() and path.read_bytes()
-    wait_for(lambda: read() == text.encode(), lambda: f"{path} holds {read()!r}, not {text!r}")
+    want = text.encode(encoding)
+    wait_for(lambda: read() == want, lambda: f"{path} holds {read()!r}, not {want!r}")

@@ -4,6 +4,8 @@
 #include "output/resultsreport.h"
 #include "window.h"
 
+#include <QSignalSpy>
+
 class TestOutput : public QObject {
     Q_OBJECT
 private slots:
@@ -36,12 +38,16 @@ private slots:
         QCOMPARE(addBackslash("/") + addBackslash("C:/a"), "/C:/a/");
     }
 
-    void accessKeysLeftBeforeAPageSwitch() { // the buttons act a moment after their key, by then disabled
+    // An access key presses its button for a moment before the button acts, by which time a page
+    // switch may have disabled it.
+    void accessKeysLeftBeforeAPageSwitch() {
         Window w;
         pick(w->cmbFuelType, 1);
-        key(w.form.get(), QKeySequence("Alt+O, Alt+P"));
+        QSignalSpy copy(w->cmdCopy, &QPushButton::clicked), print(w->cmdPrint, &QPushButton::clicked);
+        key(nullptr, QKeySequence("Alt+O, Alt+P"));
+        QVERIFY(w->cmdCopy->isDown() && w->cmdPrint->isDown());
         pick(w->cmbFuelType, 2);
-        QTRY_VERIFY(!w->cmdCopy->isDown() && !w->cmdPrint->isDown());
+        QTRY_VERIFY(copy.size() && print.size());
         QCOMPARE(w.desktop.clipboard + w.desktop.printed.join(u'|') + w.desktop.messages.join(u'|'), "old");
     }
 };
