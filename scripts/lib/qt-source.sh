@@ -7,6 +7,16 @@
 # this machine reuses them.
 rotorix_qt_cache=${ROTORIX_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rotorix}
 
+# What every build of Qt here leaves out, and takes from Qt's own copies of its libraries rather than
+# the system's; its tools (moc, rcc, uic) are this machine's Qt's, of the same version.
+qt_common_options=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF)
+
 # qt_source_tree: prints the folder holding the unpacked qtbase source of the installed
 # qt6-base-dev's version, fetching and unpacking it the first time.
 qt_source_tree() {

@@ -71,14 +71,7 @@ build_qt_wasm() {
         -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake" \
         -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
-        -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_testlib=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-        -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-        -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
-        -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
+        -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF "${qt_common_options[@]}" \
         && cmake --build . --parallel 2 && cmake --install .) >&2 || return
     touch "$prefix/.built" && rm -rf "$build"
 }

@@ -15,10 +15,13 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 WEB = os.environ.get("ROTORIX_WEB", "")
-MIX = (
-    ["\t"] * 3 + [Keys.PAGE_UP, "\t", Keys.PAGE_UP, "\t"] + [Keys.UP] * 8 + ["\t", Keys.UP, Keys.UP]
+# 70/10/10/8/2, the additive not oil, from the page selector as the desktop tests set it.
+MIX = "\t\t\t" + Keys.PAGE_UP + "\t" + Keys.PAGE_UP + "\t" + Keys.UP * 8 + "\t" + Keys.UP * 2
+MIX += "\t\t \t" + Keys.PAGE_UP * 7
+FLAGS = (
+    "headless=new no-sandbox disable-gpu disable-quic no-first-run disable-background-networking"
 )
-MIX += ["\t", "\t", " ", "\t"] + [Keys.PAGE_UP] * 7  # 70/10/10/8/2, the additive not oil
+FLAGS += " disable-component-update disable-sync window-size=500,700"
 
 
 @pytest.fixture(scope="module")
@@ -42,19 +45,8 @@ def browser(server, tmp_path):
     def start(language="en-GB"):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
-        for flag in (
-            "headless=new",
-            "no-sandbox",
-            "disable-gpu",
-            "disable-quic",
-            "no-first-run",
-            "disable-background-networking",
-            "disable-component-update",
-            "disable-sync",
-        ):
+        for flag in f"{FLAGS} user-data-dir={tempfile.mkdtemp(dir=tmp_path)}".split():
             options.add_argument("--" + flag)
-        options.add_argument(f"--user-data-dir={tempfile.mkdtemp(dir=tmp_path)}")
-        options.add_argument("--window-size=500,700")
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
         page = webdriver.Chrome(options=options)
         started.append(page)
@@ -106,7 +98,7 @@ def test_window_copy_and_link(browser):
     assert page.title == f"Rotorix (v{os.environ['ROTORIX_VERSION']})"
     size = "[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]"
     assert page.execute_script("return " + size) == [314, 479]
-    keys(page, *MIX, alt="o")
+    keys(page, MIX, alt="o")
     WebDriverWait(page, 30).until(lambda page: clipboard(page) == expected("glow-report.txt"))
     page.save_screenshot(f"{os.environ['ROTORIX_SHOTS']}/browser.png")
     page.execute_script("window.opened = []; window.open = (...at) => window.opened.push(at)")
@@ -139,10 +131,10 @@ def test_calculator_and_language(browser):
     until(page, "document.getElementById('alert').textContent == 'Cant open Windows Calculator'")
     keys(page, Keys.ENTER)
     click(page, 300, 474)  # the window has the keyboard again
-    keys(page, *MIX, alt="o")
+    keys(page, MIX, alt="o")
     WebDriverWait(page, 30).until(lambda page: "= 7,00 Litre or 7.000 CC\r\n" in clipboard(page))
     page = browser("en-US")
-    keys(page, *MIX, alt="o")
+    keys(page, MIX, alt="o")
     WebDriverWait(page, 30).until(lambda page: "10 US Gallons\r\n" in clipboard(page))
 
 
