@@ -217,6 +217,5 @@ def cups(tmp):
 
 # Waits for a file to hold exactly the text.
 def file_holds(path, text, encoding="utf-8"):
-    read = lambda: path.exists() and path.read_bytes()
-    want = text.encode(encoding)
-    wait_for(lambda: read() == want, lambda: f"{path} holds {read()!r}, not {want!r}")
+    read = lambda: path.exists() and path.read_bytes().decode(encoding, "replace")
+    wait_for(lambda: read() == text, lambda: f"{path} holds {read()!r}, not {text!r}")
