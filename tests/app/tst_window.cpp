@@ -1,4 +1,4 @@
-// The window as loaded, its layout and its pages.
+// The window as loaded, its layout, its pages and the names a screen reader speaks.
 #include "window.h"
 
 #include <QCheckBox>
@@ -55,6 +55,8 @@ private slots:
                 key(w->vscrPreInGas, Qt::Key_Home);
                 key(w->vscrPreInRatio, Qt::Key_End);
             }
+            QVERIFY2(QFontInfo(w->font()).exactMatch(),
+                     "none of the window's faces is installed: fonts-liberation2 has one");
             QVERIFY(w->minimumSize() == w->maximumSize() &&
                     !(w->windowFlags() & Qt::WindowMaximizeButtonHint));
             QCOMPARE(QApplication::font(), desktopFont);
@@ -126,6 +128,16 @@ private slots:
         for (w->cmbFuelType->setFocus(); stops.size() < 30 && !stops.contains("cmbFuelType");)
             key(nullptr, Qt::Key_Tab), stops << focused()->objectName();
         QTEST(stops.join(u' '), "stops");
+    }
+
+    void spokenNames() { // by the words of the label beside, without its padding and arrows
+        Window w;
+        QCOMPARE(joined({w->cmbFuelType, w->vscrTotVol, w->vscrInPercent[4], w->txtOther, w->vscrPreInRatio,
+                         w->vscrBattAmpRate, w->cmbBattRate, w->txtConvTemp[1]},
+                        [](const QWidget* c) { return c->accessibleName(); }),
+                 "Page|Total Volume|Other|Other additive name|Ratio (fuel : oil)|Charge rate "
+                 "(milliamps)|Charge rate "
+                 "(C)|Farenheit");
     }
 };
 
