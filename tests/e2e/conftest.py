@@ -89,7 +89,8 @@ class App:
 
     # To the window's focus, through the keyboard as a whole, as Wine takes keys only that way.
     def keys(self, *keys):
-        keys and run("xdotool", "windowfocus", "--sync", self.win, "key", *keys)
+        if keys:
+            run("xdotool", "windowfocus", "--sync", self.win, "key", *keys)
 
     def move(self, x, y, *then):
         run("xdotool", "mousemove", "--window", self.win, str(x), str(y), *then)
@@ -124,7 +125,8 @@ def app(tmp):
     print((tmp / "app.log").read_text(errors="replace")[-3000:])
     for app in started:
         try:
-            app.proc.poll() is None and app.end()
+            if app.proc.poll() is None:
+                app.end()
         finally:
             app.proc.kill()
             app.proc.wait()

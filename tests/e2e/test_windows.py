@@ -41,7 +41,8 @@ def wine(tmp_path_factory):
 
 # Wine gives the keyboard to the window of the program started last: one started before has ended.
 def start(app, wine, standins=False, **env):
-    env.update(WINEPATH=f"Z:{wine}/standins") if standins else None
+    if standins:
+        env["WINEPATH"] = f"Z:{wine}/standins"
     return app("C:\\Program Files\\Rotorix\\rotorix.exe", launcher=["wine"], **env)
 
 
