@@ -1,36 +1,33 @@
-// The real window, loaded and shown on a fake desktop that records what the window asks of it (print
-// files are really written, into a folder of the test's own; the end-to-end tests prove the real
-// desktop's side); and what a person does to it, each in a bounded number of steps.
+// The real window, loaded and shown on a fake desktop that records what the window asks of it (the
+// end-to-end tests prove the real desktop's side); and what a person does to it, each in a bounded
+// number of steps.
 #pragma once
 #include "app/mainwindow.h"
-#include "platform/qtdesktop.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 
 struct FakeDesktop final : Desktop {
     std::optional<QLocale::MeasurementSystem> measurement;
     QLocale locale;
-    QString clipboard = "old", programDir;
-    int clipboardWorks = 2;        // 1: it can only be emptied
-    QStringList messages, printed; // "Rotorix: text"; the files handed to the print command
+    QString clipboard = "old";
+    // 1: the clipboard can only be emptied; 0: not even that.
+    int clipboardWorks = 2;
+    // The texts of message boxes shown, and the files handed to the print command.
+    QStringList messages, printed;
 
     bool startProgram(const QString&, WindowStyle) override { return false; }
-    void messageBox(const QString& text, const QString& caption) override {
-        messages << caption + ": " + text;
-    }
+    void messageBox(const QString& text, const QString&) override { messages << text; }
     std::optional<QLocale::MeasurementSystem> measurementSystem() override { return measurement; }
     QLocale numberLocale() override { return locale; }
     bool clearClipboard() override { return clipboardWorks && (clipboard.clear(), true); }
     bool setClipboardText(const QString& text) override {
         return clipboardWorks > 1 && (clipboard = text, true);
     }
-    QString programFolder() override { return programDir; }
+    QString programFolder() override { return "/nowhere"; }
     QString userFolder() override { return {}; }
-    bool writeFile(const QString& path, const QByteArray& bytes) override {
-        return writeFileCompletely(path, bytes);
-    }
+    bool writeFile(const QString&, const QByteArray&) override { return true; }
     bool startPrinting(const QString& path, QObject*, std::function<void()>) override {
         return printed << path, true;
     }
@@ -38,7 +35,6 @@ struct FakeDesktop final : Desktop {
 };
 
 struct Window {
-    QTemporaryDir dir;
     FakeDesktop desktop;
     std::unique_ptr<Form1> form;
 
@@ -46,7 +42,6 @@ struct Window {
                     const QLocale& locale = QLocale::c()) {
         desktop.measurement = measurement;
         desktop.locale = locale;
-        desktop.programDir = dir.path();
         form = createMainWindow(desktop);
         form->Show();
         QApplication::setActiveWindow(form.get());
@@ -59,9 +54,11 @@ inline QWidget* focused() {
     QWidget* popup = QApplication::activePopupWidget();
     return popup ? popup->focusWidget() : QApplication::focusWidget();
 }
-// Keys to a control, or else to what has the focus.
-inline void key(QWidget* to, const QKeySequence& keys) {
-    QTest::keySequence(to ? to : focused(), keys);
+// Keys as a person presses them, one after another ("End, Shift+Tab, Ctrl+Z"), each to what has the
+// focus at that moment: an open list, else the control in focus.
+inline void press(const QString& keys) {
+    for (const QString& one : keys.split(u','))
+        QTest::keySequence(focused(), QKeySequence(one.trimmed()));
 }
 inline void click(QWidget* control, QPoint at = {}) {
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
@@ -102,7 +99,7 @@ inline void pick(DropDownList* list, int index) {
 // Tabs into the box and types over its text, any characters at all, as an input method hands them over.
 inline void type(QLineEdit* box, const QString& text) {
     box->setFocus(Qt::TabFocusReason);
-    key(box, QKeySequence::SelectAll);
+    QTest::keySequence(box, QKeySequence::SelectAll);
     QTest::sendKeyEvent(QTest::Click, box, text.isEmpty() ? Qt::Key_Backspace : Qt::Key_unknown, text, {});
 }
 
@@ -134,10 +131,4 @@ inline QString joined(const Controls& row, QString (*what)(const QWidget*) = sho
 template <typename T, std::size_t n>
 QString joined(const std::array<T*, n>& row, QString (*what)(const QWidget*) = shown) {
     return joined(Controls(row.begin(), row.end()), what);
-}
-
-// The exact text of a file of tests/data.
-inline QString expected(const QString& name) {
-    QFile file(ROTORIX_TESTS "/data/" + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(no " + name + ")";
 }

@@ -14,13 +14,6 @@ static QList<TextBox*> boxes(const Window& w) {
 
 class TestConverterPage : public QObject {
     Q_OBJECT
-    QStringList changes; // the box's text at each Change it raised, "click" at each Click
-    void watch(TextBox* box) {
-        changes.clear();
-        connect(box, &TextBox::change, this, [=, this] { changes << box->text(); });
-        connect(box, &TextBox::click, this, [this] { changes << "click"; });
-    }
-
 private slots:
     void pairs_data() {
         QTest::addColumn<int>("box");
@@ -53,36 +46,33 @@ private slots:
             QVERIFY(other == all[box] || other == all[box ^ 1] || other->text().isEmpty());
     }
 
-    void edits_data() { // on "12.5" in the metres box, come back to with Tab, and "40 1" on the clipboard
+    // On "12.5" in the metres box, come back to with Tab, and "40 1" on the clipboard: the keys, the box's
+    // text at each Change it raised, and the feet shown.
+    void edits_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("feet");
-        QTest::newRow("the first key replaces all") << "7"
-                                                    << "7"
-                                                    << "22.967";
-        QTest::newRow("backspace") << "End, Backspace"
-                                   << "12."
-                                   << "39.372";
-        QTest::newRow("paste") << "Ctrl+V"
-                               << "40 1"
-                               << "1315.681";
-        QTest::newRow("undo") << "End, 9, Ctrl+Z"
-                              << "12.59|12.5"
-                              << "41.013";
-        QTest::newRow("undo keeps to the visit") << "9, Tab, Shift+Tab, Ctrl+Z"
-                                                 << "9"
-                                                 << "29.529";
+        const struct {
+            const char *name, *keys, *changes, *feet;
+        } rows[] = {{"the first key replaces all", "7", "7", "22.967"},
+                    {"backspace", "End, Backspace", "12.", "39.372"},
+                    {"paste", "Ctrl+V", "40 1", "1315.681"},
+                    {"undo", "End, 9, Ctrl+Z", "12.59|12.5", "41.013"},
+                    {"undo keeps to the visit", "9, Tab, Shift+Tab, Ctrl+Z", "9", "29.529"}};
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << QString(row.keys) << QString(row.changes) << QString(row.feet);
     }
     void edits() {
         QFETCH(QString, keys);
         Window w;
         pick(w->cmbFuelType, 3);
         type(w->txtConvLen[m], "12.5");
-        key(nullptr, QKeySequence("Shift+Tab, Tab"));
+        press("Shift+Tab, Tab");
         QCOMPARE(w->txtConvLen[m]->selectedText(), "12.5");
         QApplication::clipboard()->setText("40 1");
-        watch(w->txtConvLen[m]);
-        key(nullptr, QKeySequence(keys));
+        QStringList changes;
+        connect(w->txtConvLen[m], &TextBox::change, this, [&] { changes << w->txtConvLen[m]->text(); });
+        press(keys);
         QTEST(changes.join(u'|'), "changes");
         QTEST(w->txtConvLen[ft]->text(), "feet");
     }

@@ -6,10 +6,12 @@ class TestGlowFuelPage : public QObject {
 private slots:
     void volumes_data() {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("unit"); // litres, US fluid ounces, US gallons
+        // Litres, US fluid ounces, US gallons.
+        QTest::addColumn<int>("unit");
         QTest::addColumn<int>("total");
         QTest::addColumn<QList<int>>("mix");
-        QTest::addColumn<QString>("shown"); // the total, then each row's volume in the two columns
+        // The total, then each row's volume in the two columns.
+        QTest::addColumn<QString>("shown");
         const QList<int> classic{70, 10, 10, 8, 2}, pure{100};
         QTest::newRow("l") << "C" << 0 << 10 << classic
                            << "10 Litres 7.00|1.00|1.00|0.80|0.20 7,000|1,000|1,000|800|200";
@@ -42,21 +44,15 @@ private slots:
     void mix_data() {
         QTest::addColumn<QList<int>>("mix");
         QTest::addColumn<bool>("additiveIsOil");
-        QTest::addColumn<QString>("indicator");
-        QTest::addColumn<QString>("oil"); // the oil share and its colour
+        // The indicator, the oil share and its colour.
+        QTest::addColumn<QString>("shown");
         const QList<int> classic{70, 10, 10, 8, 2}, edge{75, 10, 0, 14, 1};
-        QTest::newRow("100 %") << classic << true << "Correct weight"
-                               << "20 % blue";
-        QTest::newRow("the additive no oil") << classic << false << "Correct weight"
-                                             << "18 % blue";
-        QTest::newRow("101 %") << QList{70, 10, 10, 8, 3} << true << "Reduce any % ratio by 1 %"
-                               << "21 % blue";
-        QTest::newRow("99 %") << QList{70, 10, 10, 8, 1} << false << "Add to any % ratio by 1 %"
-                              << "18 % blue";
-        QTest::newRow("oil 15 %") << edge << true << "Correct weight"
-                                  << "15 % blue";
-        QTest::newRow("oil 14 %") << edge << false << "Correct weight"
-                                  << "14 % red";
+        QTest::newRow("100 %") << classic << true << "Correct weight|20 %|blue";
+        QTest::newRow("the additive no oil") << classic << false << "Correct weight|18 %|blue";
+        QTest::newRow("101 %") << QList{70, 10, 10, 8, 3} << true << "Reduce any % ratio by 1 %|21 %|blue";
+        QTest::newRow("99 %") << QList{70, 10, 10, 8, 1} << false << "Add to any % ratio by 1 %|18 %|blue";
+        QTest::newRow("oil 15 %") << edge << true << "Correct weight|15 %|blue";
+        QTest::newRow("oil 14 %") << edge << false << "Correct weight|14 %|red";
     }
     void mix() {
         QFETCH(QList<int>, mix);
@@ -65,15 +61,16 @@ private slots:
         setMix(w, mix);
         if (!additiveIsOil)
             click(w->chkAddIsOil);
-        QTEST(shown(w->lblIndicate), "indicator");
-        QTEST(shown(w->lblOilTotal).remove("Total Oil mix is ") + ' ' + fore(w->lblOilTotal), "oil");
-        QVERIFY(shown(w->lblOilTotal).startsWith("Total Oil mix is "));
+        const QString indicator = shown(w->lblIndicate);
+        QTEST(indicator + '|' + shown(w->lblOilTotal).remove("Total Oil mix is ") + '|' +
+                  fore(w->lblOilTotal),
+              "shown");
         // Only a mix that adds up is blue, keeps its figures black, and can be copied and printed.
-        const bool correct = shown(w->lblIndicate) == "Correct weight";
+        const bool correct = indicator == "Correct weight";
         QCOMPARE(fore(w->lblIndicate), correct ? "blue" : "red");
         for (const auto& row : {w->lblPercentIn, w->lblVolumeOut, w->lblVolumeOut2})
             QCOMPARE(joined(row, fore), QStringList(5, correct ? "text" : "red").join(u'|'));
-        QCOMPARE(QList({w->cmdCopy->isEnabled(), w->cmdPrint->isEnabled()}), QList({correct, correct}));
+        QCOMPARE(w->cmdCopy->isEnabled() + w->cmdPrint->isEnabled(), 2 * correct);
     }
 
     // A value is yellow while its spin button has the focus, and a row brought to 0 % is blank; the
@@ -87,9 +84,10 @@ private slots:
         QCOMPARE(joined(row) + ' ' + joined(row, back), "1 %|0.11|110|EDL yellow|window|window|window");
         QVERIFY(w->txtOther->isEnabled() && w->chkAddIsOil->isEnabled());
         QCOMPARE(back(w->lblTotalVol), "window");
-        key(nullptr, Qt::SHIFT | Qt::Key_Backtab); // through a row at 0 %
+        // Back through a row at 0 %.
+        press("Shift+Tab");
         QCOMPARE(back(w->lblPercentIn[3]) + back(w->lblPercentIn[4]), "yellowwindow");
-        key(nullptr, Qt::SHIFT | Qt::Key_Backtab);
+        press("Shift+Tab");
         QCOMPARE(back(w->lblPercentIn[3]), "face");
         arrow(w->vscrInPercent[4], -1);
         QCOMPARE(joined(row) + ' ' + joined(row, back), "0 %|||EDL face|face|face|face");

@@ -33,36 +33,25 @@ private slots:
                  QList<Raw>({most, least, least, most, least, -1}));
     }
 
-    void typed_data() { // blanks are skipped; reading stops at the first character that does not fit
+    // Blanks are skipped; reading stops at the first character that does not fit.
+    void typed_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
-        const std::pair<QString, double> rows[] = {
-            {"abc", 0},
-            {".", 0},
-            {"\t-1\n2 . 5", -12.5},
-            {"1e 2", 100},
-            {u"5\u0663"_qs, 5},
-            {"+-5", 0},
-            {"5-3", 5},
-            {"0.001", 0.001},
-            {"+.5", 0.5},
-            {"1.2.3", 1.2},
-            {"1,5", 1},
-            {"0x10", 0},
-            {"e5", 0},
-            {"2.5E-2", 0.025},
-            {"1e-", 1},
-            {"1e2-3", 100},
-            {"1e2.5", 100},
-            {"1e400", INFINITY},
-            {"1e-400", 0},
-            {"1e" + QString(100000, u'9'), INFINITY},
-            {"1" + QString(100000, u'0') + "e-100000", 1},
-            // Correctly rounded however long: digits past the 800th still break a tie.
-            {"9007199254740993" + QString(900, u'0') + "e-900", 9007199254740992},
-            {"9007199254740993" + QString(900, u'0') + "1e-901", 9007199254740994}};
+        const std::pair<QString, double> rows[] = {{"abc", 0},     {".", 0},           {"\t-1\n2 . 5", -12.5},
+                                                   {"1e 2", 100},  {u"5\u0663"_qs, 5}, {"+-5", 0},
+                                                   {"5-3", 5},     {"0.001", 0.001},   {"+.5", 0.5},
+                                                   {"1.2.3", 1.2}, {"1,5", 1},         {"0x10", 0},
+                                                   {"e5", 0},      {"2.5E-2", 0.025},  {"1e-", 1},
+                                                   {"1e2-3", 100}, {"1e2.5", 100},     {"1e400", INFINITY},
+                                                   {"1e-400", 0}};
         for (const auto& [text, number] : rows)
-            QTest::addRow("%s", qPrintable(text.left(20))) << text << number;
+            QTest::newRow(qPrintable(text)) << text << number;
+        QTest::newRow("long exponent") << "1e" + QString(100000, u'9') << double(INFINITY);
+        QTest::newRow("long mantissa") << "1" + QString(100000, u'0') + "e-100000" << 1.0;
+        // Correctly rounded however long: digits past the 800th still break a tie.
+        const QString tie = "9007199254740993" + QString(900, u'0');
+        QTest::newRow("tie") << tie + "e-900" << 9007199254740992.0;
+        QTest::newRow("tie broken") << tie + "1e-901" << 9007199254740994.0;
     }
     void typed() {
         QFETCH(QString, text);

@@ -1,5 +1,5 @@
-// Copy and Print: the report of the page in front, on the clipboard and in the print file, and the
-// ways the desktop can refuse them; the end-to-end tests read both from outside and print for real.
+// Copy and Print: the report of the page in front on the clipboard, and the ways the desktop can
+// refuse it; the end-to-end tests read the reports byte for byte from outside and print for real.
 #include "output/printfile.h"
 #include "output/resultsreport.h"
 #include "window.h"
@@ -9,23 +9,25 @@
 class TestOutput : public QObject {
     Q_OBJECT
 private slots:
-    void copy() { // a component at 0 % has no line; an unnamed additive, no name
+    // A component at 0 % has no line, an unnamed additive no name; only the fuel pages report. A
+    // clipboard that can only be emptied, or not at all, says nothing: pasting shows it.
+    void copy() {
         Window w(QLocale::ImperialUSSystem, QLocale("fr_FR"));
         setMix(w, {80, 10, 0, 8, 2});
         type(w->txtOther, "");
         click(w->cmdCopy);
-        QVERIFY2(
-            w.desktop.clipboard.contains("= 1,00 US Gallon or 128,00 US Fluid Oz\r\n\r\n8 % Castor Oil") &&
-                w.desktop.clipboard.contains("\r\n2 %  = 0,20 US Gallon"),
-            qPrintable(w.desktop.clipboard));
+        const QString glow = w.desktop.clipboard;
+        QVERIFY2(glow.contains("= 1,00 US Gallon or 128,00 US Fluid Oz\r\n\r\n8 % Castor Oil") &&
+                     glow.contains("\r\n2 %  = 0,20 US Gallon"),
+                 qPrintable(glow));
         pick(w->cmbFuelType, 1);
         click(w->cmdCopy);
-        QCOMPARE(w.desktop.clipboard, expected("premix-report-fr-gallons.txt"));
+        QVERIFY(w.desktop.clipboard.startsWith("For Pre-Mix") && w.desktop.clipboard.endsWith("~~\r\n"));
         for (const int page : {2, 3}) {
             pick(w->cmbFuelType, page);
             QCOMPARE(buildResultsReport(*w.form), "");
         }
-        for (const int works : {1, 0}) { // only to be emptied, or not at all: nothing said, pasting shows it
+        for (const int works : {1, 0}) {
             w.desktop.clipboard = "old";
             w.desktop.clipboardWorks = works;
             pick(w->cmbFuelType, 1);
@@ -34,9 +36,8 @@ private slots:
         }
     }
 
-    void printFolder() { // a folder ending in its separator gets none more; the rest is proven from outside
-        QCOMPARE(addBackslash("/") + addBackslash("C:/a"), "/C:/a/");
-    }
+    // A folder ending in its separator gets none more; the rest is proven from outside.
+    void printFolder() { QCOMPARE(addBackslash("/") + addBackslash("C:/a"), "/C:/a/"); }
 
     // An access key presses its button for a moment before the button acts, by which time a page
     // switch may have disabled it.
@@ -44,7 +45,7 @@ private slots:
         Window w;
         pick(w->cmbFuelType, 1);
         QSignalSpy copy(w->cmdCopy, &QPushButton::clicked), print(w->cmdPrint, &QPushButton::clicked);
-        key(nullptr, QKeySequence("Alt+O, Alt+P"));
+        press("Alt+O, Alt+P");
         QVERIFY(w->cmdCopy->isDown() && w->cmdPrint->isDown());
         pick(w->cmbFuelType, 2);
         QTRY_VERIFY(copy.size() && print.size());

@@ -42,7 +42,7 @@ class TestSoak : public QObject {
             arrow(spin, below(2) ? 1 : -1);
         } else if (pick < 50) {
             const char* keys[] = {"Up", "Down", "PgUp", "PgDown", "Home", "End", "Tab", "Shift+Tab"};
-            key(nullptr, QKeySequence(keys[below(8)]));
+            press(keys[below(8)]);
         } else if (auto* list = pick < 75 ? (below(3) ? w->cmbFuelType : any<DropDownList>(w)) : nullptr) {
             // Opened by mouse or keys; an item picked by mouse or keys, or the list dropped.
             below(2) ? click(list) : QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
@@ -56,7 +56,7 @@ class TestSoak : public QObject {
         } else if (auto* box = pick < 92 ? any<TextBox>(w) : nullptr) {
             click(box, {below(box->width()), box->height() / 2});
             if (below(2)) // as often a value replaced as one added to
-                key(box, QKeySequence::SelectAll);
+                QTest::keySequence(box, QKeySequence::SelectAll);
             for (int n = below(7); n > 0; --n)
                 QTest::keyClicks(box, QString("0123456789.,-+eE x"[below(18)]));
         } else if (QWidget* button =
