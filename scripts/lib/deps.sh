@@ -10,7 +10,7 @@ rotorix_e2e_packages=(xvfb xauth xdotool xclip x11-utils imagemagick cups cups-c
 # lintian, which checks the package against Debian's policy.
 rotorix_package_packages=(dpkg-dev desktop-file-utils appstream lintian)
 # libFuzzer and the sanitizers' runtimes come with Debian's clang.
-rotorix_fuzz_packages=(clang libclang-rt-14-dev)
+rotorix_fuzz_packages=(clang libclang-rt-14-dev pkgconf)
 # Qt for Windows, the program, its installer and zip (scripts/lib/qt-windows.sh, preset windows).
 rotorix_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
     dpkg-dev patch nsis icoutils)

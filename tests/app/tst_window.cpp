@@ -57,16 +57,16 @@ private slots:
                 const auto* label = qobject_cast<Label*>(c);
                 const auto* button = qobject_cast<QAbstractButton*>(c);
                 const QFontMetrics font = c->fontMetrics();
-                // A button loses its bevel, a check box its box.
-                const QStyle* style = c->style();
-                const int room = label ? label->contentsRect().width()
-                                 : qobject_cast<QCheckBox*>(c)
-                                     ? c->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
-                                           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                                     : c->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
                 const QString text = label ? label->caption() : button ? button->text().remove(u'&') : "";
+                // A check box's hint is its box and caption; a button would lose its bevel.
+                const bool whole = label ? font.horizontalAdvance(text) <= label->contentsRect().width()
+                                   : qobject_cast<QCheckBox*>(c)
+                                       ? c->sizeHint().width() <= c->width()
+                                       : font.horizontalAdvance(text) +
+                                                 2 * c->style()->pixelMetric(QStyle::PM_ButtonMargin) <=
+                                             c->width();
                 if (!c->parentWidget()->rect().contains(c->geometry()) ||
-                    (!label && c->font() != w->font()) || font.horizontalAdvance(text) > room ||
+                    (!label && c->font() != w->font()) || !whole ||
                     (c->focusPolicy() & Qt::TabFocus && c->isVisible() &&
                      w->childAt(c->mapTo(w.form.get(), c->rect().center())) != c) ||
                     (label && label->autoSize() && label->size() != label->sizeHint()))

@@ -15,8 +15,6 @@ private slots:
         QTest::addColumn<int>("petrol");
         QTest::addColumn<int>("ratio");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("1 l") << "C" << 0 << 1 << 100
-                             << "1 Litre|100 : 1|10.00 CC / ml|0.34 US Fluid Oz|Total volume = 1.010 Litres";
         QTest::newRow("7 l")
             << "C" << 0 << 7 << 3
             << "7 Litres|3 : 1|2,333.33 CC / ml|78.90 US Fluid Oz|Total volume = 9.333 Litres";
