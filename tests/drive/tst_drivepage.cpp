@@ -80,22 +80,11 @@ private slots:
                  " C/10|2500 mAh|250 mAwindow");
     }
 
-    // Currents the window's 5 mA steps do not reach.
-    void chargeTime_data() {
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("one minute") << 2000 << 2941 << "1 Hour and 01 Minute";
-        QTest::newRow("C/10 of 2465") << 2465 << 246 << "15 Hours and 01 Minute";
-    }
-    void chargeTime() {
-        QFETCH(int, capacity);
-        QFETCH(int, current);
-        QTEST(chargeTimeText(hoursAndMinutes(chargeHours(capacity, current)), NumberFormat{}), "shown");
-    }
-
-    // C/10, to the even milliamp on a half: 244.5 mA of 2445 mAh, 245.5 of 2455.
-    void smallestCurrent() {
+    // What the window's steps do not reach: currents between its 5 mA steps, and C/10 of capacities
+    // between its 50 mAh steps, to the even milliamp on a half (244.5 mA of 2445 mAh, 245.5 of 2455).
+    void betweenSteps() {
+        QCOMPARE(chargeTimeText(hoursAndMinutes(chargeHours(2000, 2941)), {}), "1 Hour and 01 Minute");
+        QCOMPARE(chargeTimeText(hoursAndMinutes(chargeHours(2465, 246)), {}), "15 Hours and 01 Minute");
         QCOMPARE(currentMa(currentRangeFor(2500 - 2445).max), 244);
         QCOMPARE(currentMa(currentRangeFor(2500 - 2455).max), 246);
     }

@@ -91,11 +91,10 @@ private slots:
             if (n == 0)
                 loaded = residentBytes();
             act(w);
-            w.desktop.printed.clear(); // the fake desktop's record is not the program's memory
             QCoreApplication::processEvents();
             QString wrong = QApplication::activePopupWidget() || !w->isVisible()
                                 ? "a list open or the window gone"
-                                : w.desktop.messages.join(u'|');
+                                : w.desktop.said;
             for (const Label* label : results)
                 if (!number.match(label->caption()).hasMatch())
                     wrong = label->objectName() + " shows " + label->caption();
