@@ -105,6 +105,9 @@ private slots:
                                  "-|-|grey|yellow|-|-|- -|-|grey|-|yellow|-|- -|-|grey|-|-|yellow|grey "
                                  "-|-|grey|-|-|-|-");
         QCOMPARE(fore(w->lblConvGRpm[1]), "text");
+        // On past the page's inputs: Copy and Print are not used here.
+        press("Tab");
+        QCOMPARE(focused(), w->cmdCalc);
     }
 };
 
