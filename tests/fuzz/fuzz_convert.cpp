@@ -3,20 +3,16 @@
 #include "convert/conversions.h"
 #include "convert/texttonumber.h"
 
+#include <QtGlobal>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 
 namespace {
 
 void expect(bool holds, const char* what, const QString& text) {
-    if (!holds) {
-        std::fprintf(stderr, "%s: \"%s\"\n", what, text.toUtf8().constData());
-        std::abort();
-    }
+    if (!holds)
+        qFatal("%s: \"%s\"", what, qPrintable(text));
 }
 
 // "Overflow", or digits, sign, E and separator no longer than the longest, "-999999999999999.9999".
