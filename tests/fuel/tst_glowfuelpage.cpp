@@ -5,7 +5,6 @@ class TestGlowFuelPage : public QObject {
     Q_OBJECT
 private slots:
     void volumes_data() {
-        QTest::addColumn<QString>("locale");
         // Litres, US fluid ounces, US gallons.
         QTest::addColumn<int>("unit");
         QTest::addColumn<int>("total");
@@ -13,22 +12,20 @@ private slots:
         // The total, then each row's volume in the two columns.
         QTest::addColumn<QString>("shown");
         const QList<int> classic{70, 10, 10, 8, 2}, pure{100};
-        QTest::newRow("l") << "C" << 0 << 10 << classic
+        QTest::newRow("l") << 0 << 10 << classic
                            << "10 Litres 7.00|1.00|1.00|0.80|0.20 7,000|1,000|1,000|800|200";
-        QTest::newRow("oz") << "C" << 1 << 10 << classic
+        QTest::newRow("oz") << 1 << 10 << classic
                             << "10 US Fluid Oz's 00.05|00.01|00.01|00.01|00.00 7.0|1.0|1.0|0.8|0.2";
-        QTest::newRow("gal") << "C" << 2 << 10 << classic
+        QTest::newRow("gal") << 2 << 10 << classic
                              << "10 US Gallons 7.00|1.00|1.00|0.80|0.20 896.00|128.00|128.00|102.40|25.60";
-        QTest::newRow("1 of 1 oz") << "C" << 1 << 1 << QList{1} << "1 US Fluid Oz 00.00|||| 0.0||||";
-        QTest::newRow("16 oz") << "C" << 1 << 16 << pure << "16 US Fluid Oz's 00.12|||| 16.0||||";
-        QTest::newRow("200 gal") << "C" << 2 << 200 << pure << "200 US Gallons 200.00|||| 25,600.00||||";
-        QTest::newRow("comma") << "de_DE" << 2 << 16 << pure << "16 US Gallons 16,00|||| 2.048,00||||";
+        QTest::newRow("1 of 1 oz") << 1 << 1 << QList{1} << "1 US Fluid Oz 00.00|||| 0.0||||";
+        QTest::newRow("16 oz") << 1 << 16 << pure << "16 US Fluid Oz's 00.12|||| 16.0||||";
+        QTest::newRow("200 gal") << 2 << 200 << pure << "200 US Gallons 200.00|||| 25,600.00||||";
     }
     void volumes() {
-        QFETCH(QString, locale);
         QFETCH(int, total);
         QFETCH(QList<int>, mix);
-        Window w(QLocale::MetricSystem, QLocale(locale));
+        Window w;
         QFETCH(int, unit);
         pick(w->cmbVolumeGrads, unit);
         spinTo(w->vscrTotVol, w->lblTotalVol, total);
