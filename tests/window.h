@@ -118,13 +118,9 @@ inline QString fore(const QWidget* c) {
 
 // What a row of controls shows, or their colours, joined by "|".
 using Controls = QList<const QWidget*>;
-inline QString joined(const Controls& row, QString (*what)(const QWidget*) = shown) {
+template <typename Row = Controls> QString joined(const Row& row, QString (*what)(const QWidget*) = shown) {
     QStringList all;
     for (const QWidget* c : row)
         all << what(c);
     return all.join(u'|');
-}
-template <typename T, std::size_t n>
-QString joined(const std::array<T*, n>& row, QString (*what)(const QWidget*) = shown) {
-    return joined(Controls(row.begin(), row.end()), what);
 }

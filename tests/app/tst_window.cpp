@@ -70,8 +70,7 @@ private slots:
         }
     }
 
-    // The page selector shows one page, and the Tab order follows it (the drive page's is checked with
-    // its looks): only the fuel pages use the unit
+    // The page selector shows one page, and the Tab order follows it: only the fuel pages use the unit
     // list, Copy and Print, the glow fuel page only for a mix that adds up (70/10/10/8/2), and its
     // additive's name and check box only for a share.
     void pages_data() {
@@ -84,6 +83,10 @@ private slots:
                "vscrInPercent(4) txtOther chkAddIsOil vscrInPercent(0) cmdPrint cmdCopy" +
                    end;
         QTest::newRow("pre-mix") << 1 << "cmbVolumeGrads vscrPreInGas vscrPreInRatio cmdPrint cmdCopy" + end;
+        QTest::newRow("drive") << 2
+                               << "vscrConvGRatio(0) vscrConvGRatio(1) vscrConvGRpm(0) vscrConvGRpm(1) "
+                                  "vscrBattRating vscrBattAmpRate cmbBattRate" +
+                                      end;
         QTest::newRow("converter") << 3
                                    << "txtConvLen(0) txtConvLen(1) txtConvLen(2) txtConvLen(3) txtConvVol(0) "
                                       "txtConvVol(1) txtConvVol(2) txtConvVol(3) txtConvVol(4) txtConvVol(5) "
