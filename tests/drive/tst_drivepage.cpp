@@ -37,6 +37,9 @@ private slots:
         const QString speeds = joined(w->lblConvGRpm);
         press(in ? "Shift+Tab" : "Tab");
         QCOMPARE(joined(w->lblConvGRpm) + back(w->lblConvGRpm[in]), speeds + "grey");
+        // Off the speeds altogether, the one just left is no longer highlighted.
+        press(in ? "Shift+Tab" : "Tab");
+        QCOMPARE(back(w->lblConvGRpm[1 - in]), "window");
     }
 
     void rates_data() {
