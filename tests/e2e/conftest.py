@@ -5,6 +5,7 @@
 import ctypes
 import os
 import shutil
+import socket
 import subprocess as sp
 import tempfile
 import time
@@ -64,10 +65,12 @@ def stand_in(tmp, name, rest=""):
     return f"{tmp}/path:/usr/bin:/bin"
 
 
-# A folder that the user nobody may enter, and that the tests may make unchangeable.
+# A folder that anyone may enter (the user nobody, a printer's backend), and that the tests may
+# make unchangeable.
 @pytest.fixture
 def tmp():
     path = Path(tempfile.mkdtemp(prefix="rotorix-e2e-"))
+    path.chmod(0o755)
     yield path
     run("chattr", "-R", "-i", path, check=False)
     shutil.rmtree(path)
@@ -171,27 +174,26 @@ def differ(a, b, *crop):
     return float(run("convert", a, b, *crop, *compare))
 
 
-# A private scheduler whose raw queue keeps job N as cups/out/job-N; lp finds it.
+# A private scheduler with a raw queue to a printer on a local port, the queue lp finds: it gives
+# the next job's bytes once it is printed.
 @pytest.fixture
 def cups(tmp):
     if os.geteuid():
         pytest.skip("needs root")
     d = tmp / "cups"
-    for sub in ("tmp", "out", "bin/backend"):
-        (d / sub).mkdir(parents=True)
-    # Which CUPS runs as root, who may write the output, as its mode is the owner's alone.
-    (d / "bin/backend/capture").write_text('#!/bin/sh\ncat "$6" >"${DEVICE_URI#capture:}/job-$1"\n')
-    (d / "bin/backend/capture").chmod(0o700)
-    (d / "bin/daemon").symlink_to("/usr/lib/cups/daemon")
+    (d / "tmp").mkdir(parents=True)
     (d / "cupsd.conf").write_text(f"Listen {d}/cups.sock\n<Location />\nAllow all\n</Location>\n")
     # Its spool, cache and state in its own folder, and apart the temporary files that it clears.
     folders = f"ServerRoot {d}\nRequestRoot {d}\nCacheDir {d}\nStateDir {d}\nTempDir {d}/tmp\n"
-    (d / "cups-files.conf").write_text(f"{folders}ServerBin {d}/bin\nErrorLog {d}/log\n")
+    (d / "cups-files.conf").write_text(f"{folders}ErrorLog {d}/log\n")
     cupsd = sp.Popen(["cupsd", "-f", "-c", d / "cupsd.conf", "-s", d / "cups-files.conf"])
-    os.environ.update(CUPS_SERVER=f"{d}/cups.sock", LPDEST="capture")
+    printer = socket.create_server(("127.0.0.1", 0))
+    printer.settimeout(30)
+    os.environ.update(CUPS_SERVER=f"{d}/cups.sock", LPDEST="printer")
     # A scheduler that has just begun to answer may still refuse a new queue for a moment.
-    queue = ["lpadmin", "-p", "capture", "-E", "-v", f"capture:{d}/out", "-m", "raw"]
+    device = f"socket://127.0.0.1:{printer.getsockname()[1]}"
+    queue = ["lpadmin", "-p", "printer", "-E", "-v", device, "-m", "raw"]
     wait_for(lambda: not sp.run(queue).returncode)
-    yield d / "out"
+    yield lambda: printer.accept()[0].makefile("rb").read()
     cupsd.kill()
     del os.environ["CUPS_SERVER"], os.environ["LPDEST"]

@@ -11,8 +11,7 @@ PRINTED = PREMIX + "\r\n"
 # The program in a folder of its own, where it writes its print file.
 @pytest.fixture
 def installed(tmp):
-    (tmp / "bin").mkdir()
-    return shutil.copy(PROGRAM, tmp / "bin")
+    return shutil.copy(PROGRAM, tmp)
 
 
 def test_copy_and_print_both_reports(app, cups, installed, tmp):
@@ -24,25 +23,24 @@ def test_copy_and_print_both_reports(app, cups, installed, tmp):
     glow = GLOW.replace("EDL", "Öl 添加剂")
     assert window.copy_report() == (glow, glow.replace("添加剂", "???").encode("latin-1"))
     window.keys("alt+p")
-    file_holds(cups / "job-1", glow + "\r\n")
+    assert cups() == (glow + "\r\n").encode()
     # To the page selector, and on to the pre-mix page.
     window.keys(*["shift+Tab"] * 7, "Down")
     assert window.copy_report() == (PREMIX, PREMIX.encode())
     window.end()
     # US gallons and decimal commas.
     app(installed, LC_ALL="fr_FR.UTF-8").keys("Down", "Tab", "Down", "Down", "alt+p")
-    file_holds(cups / "job-2", expected("premix-report-fr-gallons.txt") + "\r\n")
+    assert cups() == (expected("premix-report-fr-gallons.txt") + "\r\n").encode()
 
 
 # As installed, in a folder the user may not write in: the user's own folder instead.
 def test_read_only_program_folder(app, cups, installed, tmp):
     (tmp / "home").mkdir()
     shutil.chown(tmp / "home", "nobody", "nogroup")
-    for folder in (tmp, tmp / "bin"):
-        folder.chmod(0o555)
+    tmp.chmod(0o555)
     nobody = ["/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     app(installed, launcher=nobody, HOME=str(tmp / "home")).keys("Down", "alt+p")
-    file_holds(cups / "job-1", PRINTED)
+    assert cups() == PRINTED.encode()
     file_holds(tmp / "home/.cache/Rotorix/prlog.txt", PRINTED)
 
 
@@ -51,13 +49,13 @@ def test_read_only_program_folder(app, cups, installed, tmp):
 @pytest.mark.parametrize("failure", ["nowhere to write", "no lp", "lp fails"])
 def test_failure_shows_the_message(app, installed, tmp, failure):
     if failure == "nowhere to write":
-        run("chattr", "+i", tmp / "bin")
+        run("chattr", "+i", tmp)
     env = {"PATH": str(tmp / "nothing")} if failure == "no lp" else {}
     window = app(installed, CUPS_SERVER="/dev/null", XDG_CACHE_HOME="/dev/null/cache", **env)
     window.keys("Down", "alt+p")
     assert window.message() == CANT_PRINT
     if failure != "nowhere to write":
-        file_holds(tmp / "bin/prlog.txt", PRINTED)
+        file_holds(tmp / "prlog.txt", PRINTED)
 
 
 # The job, let go, completes.
@@ -65,7 +63,7 @@ def test_closing_while_lp_runs(app, installed, tmp):
     wait = f'while [ -e {tmp}/lp.log ]; do sleep 0.1; done\ncp "$1" {tmp}/printed\n'
     window = app(installed, PATH=stand_in(tmp, "lp", wait))
     window.keys("Down", "alt+p")
-    file_holds(tmp / "lp.log", f"{tmp}/bin/prlog.txt\n")
+    file_holds(tmp / "lp.log", f"{tmp}/prlog.txt\n")
     window.end()
     (tmp / "lp.log").unlink()
     file_holds(tmp / "printed", PRINTED)
