@@ -14,7 +14,7 @@ from pathlib import Path
 import pyatspi
 import pytest
 
-PROGRAM, VERSION = os.environ.get("ROTORIX_PROGRAM", ""), os.environ.get("ROTORIX_VERSION", "")
+PROGRAM, VERSION = os.environ["ROTORIX_PROGRAM"], os.environ["ROTORIX_VERSION"]
 CANT_PRINT = "Cant Print \nSave As Text and print it from your Text (*.txt) Editor"
 SITE = "https://www.quillfen.com/"
 os.environ.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -56,13 +56,12 @@ def file_holds(path, text, encoding="utf-8"):
     wait_for(lambda: read() == text, lambda: f"{path} holds {read()!r}, not {text!r}")
 
 
-# A program on a search path of the test's own that notes its arguments in tmp/NAME.log, then does
-# the rest; the search path is returned.
+# A program in tmp that notes its arguments in tmp/NAME.log, then does the rest; the search path
+# that finds it first is returned.
 def stand_in(tmp, name, rest=""):
-    (tmp / "path").mkdir(exist_ok=True)
-    (tmp / "path" / name).write_text(f'#!/bin/sh\necho "$*" >>{tmp}/{name}.log\n{rest}')
-    (tmp / "path" / name).chmod(0o755)
-    return f"{tmp}/path:/usr/bin:/bin"
+    (tmp / name).write_text(f'#!/bin/sh\necho "$*" >>{tmp}/{name}.log\n{rest}')
+    (tmp / name).chmod(0o755)
+    return f"{tmp}:/usr/bin:/bin"
 
 
 # A folder that anyone may enter (the user nobody, a printer's backend), and that the tests may

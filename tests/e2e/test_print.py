@@ -38,7 +38,7 @@ def test_read_only_program_folder(app, cups, installed, tmp):
     (tmp / "home").mkdir()
     shutil.chown(tmp / "home", "nobody", "nogroup")
     tmp.chmod(0o555)
-    nobody = ["/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+    nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     app(installed, launcher=nobody, HOME=str(tmp / "home")).keys("Down", "alt+p")
     assert cups() == PRINTED.encode()
     file_holds(tmp / "home/.cache/Rotorix/prlog.txt", PRINTED)
@@ -50,7 +50,7 @@ def test_read_only_program_folder(app, cups, installed, tmp):
 def test_failure_shows_the_message(app, installed, tmp, failure):
     if failure == "nowhere to write":
         run("chattr", "+i", tmp)
-    env = {"PATH": str(tmp / "nothing")} if failure == "no lp" else {}
+    env = {"PATH": "/nowhere"} if failure == "no lp" else {}
     window = app(installed, CUPS_SERVER="/dev/null", XDG_CACHE_HOME="/dev/null/cache", **env)
     window.keys("Down", "alt+p")
     assert window.message() == CANT_PRINT
