@@ -21,18 +21,18 @@ os.environ.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 
 
 # The condition's first true value. The deadline is generous for a busy machine, never a judge of speed.
-# A failure names what it says, or the traceback's line the condition.
-def wait_for(condition, what="", deadline=30):
+# A failure says what `what` makes, and the traceback's line names the condition.
+def wait_for(condition, what=str, deadline=30):
     end = time.monotonic() + deadline
     while not (got := condition()):
         if time.monotonic() > end:
-            pytest.fail(what() if callable(what) else what)
+            pytest.fail(what())
         time.sleep(0.1)
     return got
 
 
 def run(*args, check=True, **kwargs):
-    done = sp.run(args, capture_output=True, text=True, timeout=600, **kwargs)
+    done = sp.run(args, capture_output=True, text=True, **kwargs)
     if check and done.returncode:
         pytest.fail(f"{args} failed:\n{done.stdout}{done.stderr}")
     return done.stdout
@@ -51,8 +51,8 @@ def clipboard(target="UTF8_STRING"):
 
 
 # Waits for a file to hold exactly the text.
-def file_holds(path, text, encoding="utf-8"):
-    read = lambda: path.exists() and path.read_bytes().decode(encoding, "replace")
+def file_holds(path, text):
+    read = lambda: path.exists() and path.read_bytes().decode(errors="replace")
     wait_for(lambda: read() == text, lambda: f"{path} holds {read()!r}, not {text!r}")
 
 
@@ -68,7 +68,7 @@ def stand_in(tmp, name, rest=""):
 # make unchangeable.
 @pytest.fixture
 def tmp():
-    path = Path(tempfile.mkdtemp(prefix="rotorix-e2e-"))
+    path = Path(tempfile.mkdtemp())
     path.chmod(0o755)
     yield path
     run("chattr", "-R", "-i", path, check=False)
@@ -109,10 +109,11 @@ class App:
         self.keys(*["Tab"] * 3, "Prior", "Tab", "Prior", "Tab", *["Up"] * 8, "Tab", "Up", "Up")
         self.keys("Tab", "Tab", *([] if additive_is_oil else ["space"]), "Tab", *["Prior"] * 7)
 
-    # Pastes what a keyboard of any language could type.
-    def paste(self, text):
+    # From the methanol row back to the additive's name, which becomes the text: pasted, as a
+    # keyboard of any language could type it.
+    def name_additive(self, text):
         sp.run(["xclip", "-sel", "clip", "-i"], input=text.encode(), check=True)
-        self.keys("ctrl+v")
+        self.keys("shift+Tab", "shift+Tab", "ctrl+a", "ctrl+v")
 
     # Copy by its access key: the clipboard's Unicode and 8-bit texts, once they arrive.
     def copy_report(self):
@@ -134,12 +135,12 @@ class App:
 
     # A screenshot once the window is painted: two alike, not of one flat colour.
     def shot(self, name):
-        path, signatures = f"{os.environ['ROTORIX_SHOTS']}/{name}.png", [None]
+        path, seen = f"{os.environ['ROTORIX_SHOTS']}/{name}.png", [None]
 
         def settled():
             run("import", "-silent", "-window", self.win, path)
-            signatures.append(run("identify", "-format", "%# %k", path))
-            return signatures[-1] == signatures[-2] and not signatures[-1].endswith(" 1")
+            seen.append(run("identify", "-format", "%# %k", path))
+            return seen[-1] == seen[-2] and not seen[-1].endswith(" 1")
 
         wait_for(settled)
         return path
@@ -176,9 +177,7 @@ def differ(a, b, *crop):
 # A private scheduler with a raw queue to a printer on a local port, the queue lp finds: it gives
 # the next job's bytes once it is printed.
 @pytest.fixture
-def cups(tmp):
-    if os.geteuid():
-        pytest.skip("needs root")
+def cups(tmp, monkeypatch):
     d = tmp / "cups"
     (d / "tmp").mkdir(parents=True)
     (d / "cupsd.conf").write_text(f"Listen {d}/cups.sock\n<Location />\nAllow all\n</Location>\n")
@@ -188,11 +187,11 @@ def cups(tmp):
     cupsd = sp.Popen(["cupsd", "-f", "-c", d / "cupsd.conf", "-s", d / "cups-files.conf"])
     printer = socket.create_server(("127.0.0.1", 0))
     printer.settimeout(30)
-    os.environ.update(CUPS_SERVER=f"{d}/cups.sock", LPDEST="printer")
+    monkeypatch.setenv("CUPS_SERVER", f"{d}/cups.sock")
+    monkeypatch.setenv("LPDEST", "printer")
     # A scheduler that has just begun to answer may still refuse a new queue for a moment.
     device = f"socket://127.0.0.1:{printer.getsockname()[1]}"
     queue = ["lpadmin", "-p", "printer", "-E", "-v", device, "-m", "raw"]
     wait_for(lambda: not sp.run(queue).returncode)
     yield lambda: printer.accept()[0].makefile("rb").read()
     cupsd.kill()
-    del os.environ["CUPS_SERVER"], os.environ["LPDEST"]

@@ -17,9 +17,8 @@ def installed(tmp):
 def test_copy_and_print_both_reports(app, cups, installed, tmp):
     window = app(installed)
     window.set_mix()
-    # Into the additive's name, what Latin-1 lacks in part.
-    window.keys("shift+Tab", "shift+Tab", "ctrl+a")
-    window.paste("Öl 添加剂")
+    # Of which Latin-1 has the first word.
+    window.name_additive("Öl 添加剂")
     glow = GLOW.replace("EDL", "Öl 添加剂")
     assert window.copy_report() == (glow, glow.replace("添加剂", "???").encode("latin-1"))
     window.keys("alt+p")
@@ -36,7 +35,7 @@ def test_copy_and_print_both_reports(app, cups, installed, tmp):
 # As installed, in a folder the user may not write in: the user's own folder instead.
 def test_read_only_program_folder(app, cups, installed, tmp):
     (tmp / "home").mkdir()
-    shutil.chown(tmp / "home", "nobody", "nogroup")
+    shutil.chown(tmp / "home", "nobody")
     tmp.chmod(0o555)
     nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     app(installed, launcher=nobody, HOME=str(tmp / "home")).keys("Down", "alt+p")
@@ -51,7 +50,7 @@ def test_failure_shows_the_message(app, installed, tmp, failure):
     if failure == "nowhere to write":
         run("chattr", "+i", tmp)
     env = {"PATH": "/nowhere"} if failure == "no lp" else {}
-    window = app(installed, CUPS_SERVER="/dev/null", XDG_CACHE_HOME="/dev/null/cache", **env)
+    window = app(installed, CUPS_SERVER="/dev/null", XDG_CACHE_HOME="/dev/null", **env)
     window.keys("Down", "alt+p")
     assert window.message() == CANT_PRINT
     if failure != "nowhere to write":

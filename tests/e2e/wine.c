@@ -1,12 +1,12 @@
 /* Runs inside Wine for the tests, standing in for the program it is named after (Notepad.exe,
-   Calc.exe): it appends to NAME.log beside itself, in UTF-16, the command line it was started with
-   and the window style it was asked to show in. As clipread.exe it appends the clipboard's CF_TEXT
-   and CF_UNICODETEXT instead, each with its terminating zero. */
+   Calc.exe): it appends to NAME.log beside itself the command line it was started with and the
+   window style it was asked to show in. As clipread.exe it appends the clipboard's CF_TEXT and
+   CF_UNICODETEXT instead, each with its terminating zero. */
 #include <stdio.h>
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR arguments, int show) {
-    wchar_t path[MAX_PATH], style[16];
+    wchar_t path[MAX_PATH];
     wcscpy(path + GetModuleFileNameW(NULL, path, MAX_PATH) - 4, L".log");
     FILE* log = _wfopen(path, L"ab");
     if (wcsstr(path, L"clipread")) {
@@ -20,8 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR arguments, int
     } else {
         STARTUPINFOW startup;
         GetStartupInfoW(&startup);
-        fwrite(GetCommandLineW(), 2, wcslen(GetCommandLineW()), log);
-        fwrite(style, 2, swprintf(style, 16, L"\n%u\n", startup.wShowWindow), log);
+        fprintf(log, "%ls\n%u\n", GetCommandLineW(), startup.wShowWindow);
     }
     return fclose(log);
 }
