@@ -76,6 +76,8 @@ def copied(page):
 def test_offline_window_copy_link_and_print(browser, server):
     page = browser()
     until(page, "navigator.serviceWorker.controller != null")
+    # With the browser's own cache emptied, only the service worker can give the page.
+    page.execute_cdp_cmd("Network.clearBrowserCache", {})
     server[0].kill()
     server[0].wait()
     load(page, server[1])

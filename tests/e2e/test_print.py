@@ -14,7 +14,7 @@ def installed(tmp):
     return shutil.copy(PROGRAM, tmp)
 
 
-def test_copy_and_print_both_reports(app, cups, installed, tmp):
+def test_copy_and_print(app, cups, installed):
     window = app(installed)
     window.set_mix()
     # Of which Latin-1 has the first word.
@@ -22,14 +22,14 @@ def test_copy_and_print_both_reports(app, cups, installed, tmp):
     glow = GLOW.replace("EDL", "Öl 添加剂")
     assert window.copy_report() == (glow, glow.replace("添加剂", "???").encode("latin-1"))
     window.keys("alt+p")
-    assert cups() == (glow + "\r\n").encode()
+    assert cups() == glow + "\r\n"
     # To the page selector, and on to the pre-mix page.
     window.keys(*["shift+Tab"] * 7, "Down")
     assert window.copy_report() == (PREMIX, PREMIX.encode())
     window.end()
     # US gallons and decimal commas.
     app(installed, LC_ALL="fr_FR.UTF-8").keys("Down", "Tab", "Down", "Down", "alt+p")
-    assert cups() == (expected("premix-report-fr-gallons.txt") + "\r\n").encode()
+    assert cups() == expected("premix-report-fr-gallons.txt") + "\r\n"
 
 
 # As installed, in a folder the user may not write in: the user's own folder instead.
@@ -39,7 +39,7 @@ def test_read_only_program_folder(app, cups, installed, tmp):
     tmp.chmod(0o555)
     nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     app(installed, launcher=nobody, HOME=str(tmp / "home")).keys("Down", "alt+p")
-    assert cups() == PRINTED.encode()
+    assert cups() == PRINTED
     file_holds(tmp / "home/.cache/Rotorix/prlog.txt", PRINTED)
 
 
