@@ -86,6 +86,7 @@ class App:
         assert "wine" in launcher or "maximum size: 314 by 479" in info
         run("xdotool", "windowfocus", "--sync", self.win)
 
+    # The program's windows on show whose names match.
     def windows(self, name=""):
         search = ["--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name", name]
         return run("xdotool", "search", *search, check=False).split()

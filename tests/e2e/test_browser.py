@@ -95,7 +95,8 @@ def test_offline_window_copy_link_and_print(browser, server):
     assert until(page, "window.printed") == GLOW.replace("\r\n", "\n") + "\n"
 
 
-# A page can start no program; with neither a print dialog nor a download, Print says so.
+# A German browser gives decimal commas, an American one US gallons. A page can start no program;
+# with neither a print dialog nor a download, Print can only say so.
 def test_languages_and_messages(browser):
     page = browser("de-DE")
     keys(page, MIX, alt="o")
