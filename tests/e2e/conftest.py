@@ -53,7 +53,7 @@ def clipboard(target="UTF8_STRING"):
 # Waits for a file to hold exactly the text.
 def file_holds(path, text):
     read = lambda: path.exists() and path.read_bytes().decode(errors="replace")
-    wait_for(lambda: read() == text, lambda: f"{path} holds {read()!r}, not {text!r}")
+    wait_for(lambda: read() == text, lambda: f"{path} holds {read()!r}")
 
 
 # A program in tmp that notes its arguments in tmp/NAME.log, then does the rest; the search path
@@ -178,7 +178,7 @@ def differ(a, b, *crop):
 # A private scheduler with a raw queue to a printer on a local port, the queue lp finds: it gives
 # the next job's text once it is printed, its line ends as they are.
 @pytest.fixture
-def cups(tmp, monkeypatch):
+def cups(tmp, monkeypatch, request):
     d = tmp / "cups"
     (d / "tmp").mkdir(parents=True)
     (d / "cupsd.conf").write_text(f"Listen {d}/cups.sock\n<Location />\nAllow all\n</Location>\n")
@@ -186,6 +186,7 @@ def cups(tmp, monkeypatch):
     folders = f"ServerRoot {d}\nRequestRoot {d}\nCacheDir {d}\nStateDir {d}\nTempDir {d}/tmp\n"
     (d / "cups-files.conf").write_text(f"{folders}ErrorLog {d}/log\n")
     cupsd = sp.Popen(["cupsd", "-f", "-c", d / "cupsd.conf", "-s", d / "cups-files.conf"])
+    request.addfinalizer(cupsd.kill)
     printer = socket.create_server(("127.0.0.1", 0))
     printer.settimeout(30)
     monkeypatch.setenv("CUPS_SERVER", f"{d}/cups.sock")
@@ -194,5 +195,4 @@ def cups(tmp, monkeypatch):
     device = f"socket://127.0.0.1:{printer.getsockname()[1]}"
     queue = ["lpadmin", "-p", "printer", "-E", "-v", device, "-m", "raw"]
     wait_for(lambda: not sp.run(queue).returncode)
-    yield lambda: printer.accept()[0].makefile(newline="").read()
-    cupsd.kill()
+    return lambda: printer.accept()[0].makefile(newline="").read()

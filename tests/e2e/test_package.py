@@ -5,7 +5,7 @@ import pytest
 from conftest import run
 
 
-def test_package_installs_starts_and_goes(app, tmp):
+def test_install_start_and_purge(app, tmp):
     installed = lambda: run("dpkg", "-s", "rotorix", check=False)
     if installed():
         pytest.skip("a rotorix package is installed here already")
