@@ -2,148 +2,110 @@
 # WebDriver as a person at a keyboard: the window, Copy, Print, Calculator, the link, the language,
 # and the page opening again with the network gone.
 import os
-import socket
 import subprocess as sp
-import tempfile
 
 import pytest
-from conftest import expected, file_holds
+from conftest import CANT_PRINT, GLOW, SITE, VERSION, wait_for
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
-WEB = os.environ.get("ROTORIX_WEB", "")
+WEB = os.environ["ROTORIX_WEB"]
 # 70/10/10/8/2, the additive not oil, from the page selector as the desktop tests set it.
-MIX = "\t\t\t" + Keys.PAGE_UP + "\t" + Keys.PAGE_UP + "\t" + Keys.UP * 8 + "\t" + Keys.UP * 2
-MIX += "\t\t \t" + Keys.PAGE_UP * 7
-FLAGS = (
-    "headless=new no-sandbox disable-gpu disable-quic no-first-run disable-background-networking"
-)
-FLAGS += " disable-component-update disable-sync window-size=500,700"
-
-
-@pytest.fixture(scope="module")
-def server():
-    if not os.path.exists(f"{WEB}/index.html"):
-        pytest.skip("no browser build: scripts/web makes it")
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        port = s.getsockname()[1]
-    server = sp.Popen(
-        ["/usr/bin/python3", "-m", "http.server", "-b", "127.0.0.1", "-d", WEB, str(port)]
-    )
-    yield server, f"http://127.0.0.1:{port}/"
-    server.kill()
+MIX = f"\t\t\t{Keys.PAGE_UP}\t{Keys.PAGE_UP}\t{Keys.UP * 8}\t{Keys.UP * 2}\t\t \t{Keys.PAGE_UP * 7}"
 
 
 @pytest.fixture
-def browser(server, tmp_path):
-    started = []
+def server():
+    if not os.path.exists(WEB):
+        pytest.skip("no browser build: scripts/web makes it")
+    serve = ["python3", "-u", "-m", "http.server", "-b", "127.0.0.1", "-d", WEB, "0"]
+    server = sp.Popen(serve, stdout=sp.PIPE, text=True)
+    # "Serving HTTP on 127.0.0.1 port PORT (http://127.0.0.1:PORT/) ...", once it listens.
+    yield server, server.stdout.readline().split()[6].strip("()")
+    server.kill()
 
+
+# Opens the page in a browser of the language given, with the clipboard allowed.
+@pytest.fixture
+def browser(server, request):
     def start(language="en-GB"):
         options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in f"{FLAGS} user-data-dir={tempfile.mkdtemp(dir=tmp_path)}".split():
-            options.add_argument("--" + flag)
+        for flag in ("--headless=new", "--no-sandbox", "--window-size=500,700"):
+            options.add_argument(flag)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
         page = webdriver.Chrome(options=options)
-        started.append(page)
-        page.execute_cdp_cmd(
-            "Browser.grantPermissions",
-            {"origin": server[1], "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]},
-        )
-        page.execute_cdp_cmd(
-            "Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(tmp_path)}
-        )
+        request.addfinalizer(page.quit)
+        allowed = {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]}
+        page.execute_cdp_cmd("Browser.grantPermissions", allowed)
         load(page, server[1])
         return page
 
-    yield start
-    for page in started:
-        page.quit()
+    return start
 
 
 def load(page, address):
     page.get(address)
     until(page, "document.getElementById('screen').style.display == 'block'")
-    click(page, 300, 474)  # on the window's bare surface, below the buttons: the keyboard is its
+    # On the window's bare surface, below the buttons: the keyboard is its.
+    click(page, 300, 474)
 
 
-def until(page, script, deadline=60):
-    return WebDriverWait(page, deadline, 0.2).until(
-        lambda page: page.execute_script("return " + script)
-    )
+def until(page, script):
+    return wait_for(lambda: page.execute_script("return " + script), lambda: script, 60)
 
 
 # A click at a point of the window, which stands in the page's middle.
 def click(page, x, y):
-    screen = page.find_element(By.ID, "screen")
+    screen = page.find_element("id", "screen")
     ActionChains(page).move_to_element_with_offset(screen, x - 157, y - 239).click().perform()
 
 
-def keys(page, *keys, alt=None):
-    chain = ActionChains(page).send_keys(*keys)
-    (chain.key_down(Keys.ALT).send_keys(alt).key_up(Keys.ALT) if alt else chain).perform()
+# Keys, then an access key with Alt held.
+def keys(page, *keys, alt):
+    page.switch_to.active_element.send_keys(*keys, Keys.ALT, alt)
 
 
-def clipboard(page):
-    script = "navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))"
-    return page.execute_async_script(script)
+# What Copy put on the clipboard, once it is there.
+def copied(page):
+    return wait_for(lambda: page.execute_script("return navigator.clipboard.readText()"))
 
 
-def test_window_copy_and_link(browser):
-    page = browser()
-    assert page.title == f"Rotorix (v{os.environ['ROTORIX_VERSION']})"
-    size = "[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]"
-    assert page.execute_script("return " + size) == [314, 479]
-    keys(page, MIX, alt="o")
-    WebDriverWait(page, 30).until(lambda page: clipboard(page) == expected("glow-report.txt"))
-    page.save_screenshot(f"{os.environ['ROTORIX_SHOTS']}/browser.png")
-    page.execute_script("window.opened = []; window.open = (...at) => window.opened.push(at)")
-    click(page, 60, 456)  # the credit link opens the site in a new tab
-    assert until(page, "window.opened[0]") == ["https://www.quillfen.com/", "_blank"]
-
-
-# Headless, the browser's print dialog stays open for good: the page takes no more input after it.
-def test_print(browser, tmp_path):
-    premix, page = expected("premix-report.txt"), browser()
-    page.execute_script(
-        "addEventListener('beforeprint', () => window.printed ="
-        " document.getElementById('rotorix-print').textContent)"
-    )
-    keys(page, Keys.DOWN, alt="p")
-    assert until(page, "window.printed") == (premix + "\r\n").replace("\r\n", "\n")
-    page = browser()  # with no print dialog, the file for the user to print
-    page.execute_script("window.print = undefined")
-    keys(page, Keys.DOWN, alt="p")
-    file_holds(tmp_path / "prlog.txt", premix + "\r\n")
-    page.execute_script("URL.createObjectURL = undefined")  # and with neither, the message
-    keys(page, alt="p")
-    text = "Cant Print \nSave As Text and print it from your Text (*.txt) Editor"
-    until(page, f"document.getElementById('alert').textContent == {text!r}")
-
-
-def test_calculator_and_language(browser):
-    page = browser("de-DE")  # a page can start no program
-    keys(page, alt="a")
-    until(page, "document.getElementById('alert').textContent == 'Cant open Windows Calculator'")
-    keys(page, Keys.ENTER)
-    click(page, 300, 474)  # the window has the keyboard again
-    keys(page, MIX, alt="o")
-    WebDriverWait(page, 30).until(lambda page: "= 7,00 Litre or 7.000 CC\r\n" in clipboard(page))
-    page = browser("en-US")
-    keys(page, MIX, alt="o")
-    WebDriverWait(page, 30).until(lambda page: "10 US Gallons\r\n" in clipboard(page))
-
-
-def test_opens_again_offline(browser, server):
+# Opened once, the page opens again with the network gone. Headless, the browser's print dialog
+# stays open for good: it comes last.
+def test_offline_window_copy_link_and_print(browser, server):
     page = browser()
     until(page, "navigator.serviceWorker.controller != null")
-    page.execute_cdp_cmd("Network.enable", {})
-    page.execute_cdp_cmd(
-        "Network.emulateNetworkConditions",
-        {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1},
-    )
+    # With the browser's own cache emptied, only the service worker can give the page.
+    page.execute_cdp_cmd("Network.clearBrowserCache", {})
+    server[0].kill()
+    server[0].wait()
     load(page, server[1])
+    assert page.title == f"Rotorix (v{VERSION})"
+    assert page.find_element("id", "screen").size == {"width": 314, "height": 479}
+    keys(page, MIX, alt="o")
+    assert copied(page) == GLOW
+    page.save_screenshot(f"{os.environ['ROTORIX_SHOTS']}/browser.png")
+    page.execute_script("open = (...to) => window.opened = to")
+    click(page, 60, 456)
+    assert until(page, "window.opened") == [SITE, "_blank"]
+    sheet = "document.getElementById('rotorix-print').textContent"
+    page.execute_script(f"onbeforeprint = () => window.printed = {sheet}")
+    keys(page, alt="p")
+    assert until(page, "window.printed") == GLOW.replace("\r\n", "\n") + "\n"
+
+
+# A German browser gives decimal commas, an American one US gallons. A page can start no program;
+# with neither a print dialog nor a download, Print can only say so.
+def test_languages_and_messages(browser):
+    page = browser("de-DE")
+    keys(page, MIX, alt="o")
+    assert "= 7,00 Litre or 7.000 CC\r\n" in copied(page)
+    keys(page, alt="a")
+    until(page, "document.getElementById('alert').textContent == 'Cant open Windows Calculator'")
+    page = browser("en-US")
+    keys(page, MIX, alt="o")
+    assert "10 US Gallons\r\n" in copied(page)
+    page.execute_script("window.print = URL.createObjectURL = undefined")
+    keys(page, alt="p")
+    until(page, f"document.getElementById('alert').textContent == {CANT_PRINT!r}")

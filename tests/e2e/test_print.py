@@ -1,88 +1,68 @@
-# Print: the print file handed to lp, a private CUPS queue receiving it byte for byte, and every
-# failure shown to the user.
+# Copy and Print: the X clipboard read back as Unicode and as 8-bit text, the print file handed to
+# lp, a private CUPS queue receiving it byte for byte, and every failure shown to the user.
 import shutil
 
 import pytest
-from conftest import (
-    CANT_PRINT,
-    PROGRAM,
-    executable,
-    expected,
-    file_holds,
-    message,
-    paste,
-    root_only,
-    run,
-    set_mix,
-)
+from conftest import CANT_PRINT, GLOW, PREMIX, PROGRAM, expected, file_holds, run, stand_in
 
-PREMIX = expected("premix-report.txt") + "\r\n"
+PRINTED = PREMIX + "\r\n"
 
 
+# The program in a folder of its own, where it writes its print file.
 @pytest.fixture
-def installed(tmp):  # the program in a folder of its own, where it writes its print file
-    (tmp / "bin").mkdir()
-    return shutil.copy(PROGRAM, tmp / "bin")
+def installed(tmp):
+    return shutil.copy(PROGRAM, tmp)
 
 
-def test_queue_receives_both_reports(app, cups, installed, tmp):
+def test_copy_and_print(app, cups, installed):
     window = app(installed)
-    set_mix(window, 70, 10, 10, 8, 2, additive_is_oil=False)
-    window.keys("shift+Tab", "shift+Tab", "ctrl+a")
-    paste(window, "Öl 添加剂")
+    window.set_mix()
+    # Of which Latin-1 has the first word.
+    window.name_additive("Öl 添加剂")
+    glow = GLOW.replace("EDL", "Öl 添加剂")
+    assert window.copy_report() == (glow, glow.replace("添加剂", "???").encode("latin-1"))
     window.keys("alt+p")
-    glow = expected("glow-report.txt", "EDL", "Öl 添加剂") + "\r\n"
-    file_holds(cups / "job-1", glow)
-    file_holds(tmp / "bin/prlog.txt", glow)
+    assert cups() == glow + "\r\n"
+    # To the page selector, and on to the pre-mix page.
+    window.keys(*["shift+Tab"] * 7, "Down")
+    assert window.copy_report() == (PREMIX, PREMIX.encode())
     window.end()
-    app(installed, LC_ALL="fr_FR.UTF-8").keys(
-        "Down", "Tab", "Down", "Down", "alt+p"
-    )  # US gallons, decimal commas
-    file_holds(cups / "job-2", expected("premix-report-fr-gallons.txt") + "\r\n")
+    # US gallons and decimal commas.
+    app(installed, LC_ALL="fr_FR.UTF-8").keys("Down", "Tab", "Down", "Down", "alt+p")
+    assert cups() == expected("premix-report-fr-gallons.txt") + "\r\n"
 
 
-def test_read_only_program_folder(
-    app, cups, installed, tmp
-):  # as installed: the user's own folder instead
-    root_only()
+# As installed, in a folder the user may not write in: the user's own folder instead.
+def test_read_only_program_folder(app, cups, installed, tmp):
     (tmp / "home").mkdir()
-    shutil.chown(tmp / "home", "nobody", "nogroup")
-    for folder in (tmp, tmp / "bin"):
-        folder.chmod(0o555)
-    nobody = ["/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+    shutil.chown(tmp / "home", "nobody")
+    tmp.chmod(0o555)
+    nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
     app(installed, launcher=nobody, HOME=str(tmp / "home")).keys("Down", "alt+p")
-    file_holds(cups / "job-1", PREMIX)
-    file_holds(tmp / "home/.cache/Rotorix/prlog.txt", PREMIX)
+    assert cups() == PRINTED
+    file_holds(tmp / "home/.cache/Rotorix/prlog.txt", PRINTED)
 
 
+# Printing fails with no folder to write in (one not even root can write in, and no cache folder),
+# with no lp, and with an lp that finds no scheduler.
 @pytest.mark.parametrize("failure", ["nowhere to write", "no lp", "lp fails"])
 def test_failure_shows_the_message(app, installed, tmp, failure):
-    executable(tmp / "fake/lp", f"#!/bin/sh\n: >{tmp}/lp-started\n")
-    if failure == "nowhere to write":  # a folder not even root can write in, and no cache folder
-        run("chattr", "+i", tmp / "bin")
-    env = {
-        "nowhere to write": dict(PATH=str(tmp / "fake"), XDG_CACHE_HOME="/dev/null/cache"),
-        "no lp": dict(PATH=str(tmp / "empty")),
-        "lp fails": dict(CUPS_SERVER="/dev/null"),
-    }[failure]
-    window = app(installed, **env)
-    window.keys("Down", "alt+p")
-    assert message(window) == CANT_PRINT
     if failure == "nowhere to write":
-        assert not (tmp / "lp-started").exists() and not (tmp / "bin/prlog.txt").exists()
-    else:
-        file_holds(tmp / "bin/prlog.txt", PREMIX)
-
-
-def test_closing_while_lp_runs(app, installed, tmp):  # the job, let go, completes
-    executable(
-        tmp / "fake/lp",
-        f'#!/bin/sh\necho "$1" >{tmp}/lp\nwhile [ -e {tmp}/lp ]; do sleep 0.1; done\n'
-        f'cp "$1" {tmp}/printed\n',
-    )
-    window = app(installed, PATH=f"{tmp}/fake:/usr/bin:/bin")
+        run("chattr", "+i", tmp)
+    env = {"PATH": "/nowhere"} if failure == "no lp" else {}
+    window = app(installed, CUPS_SERVER="/dev/null", XDG_CACHE_HOME="/dev/null", **env)
     window.keys("Down", "alt+p")
-    file_holds(tmp / "lp", f"{tmp}/bin/prlog.txt\n")
+    assert window.message() == CANT_PRINT
+    if failure != "nowhere to write":
+        file_holds(tmp / "prlog.txt", PRINTED)
+
+
+# The job, let go, completes.
+def test_closing_while_lp_runs(app, installed, tmp):
+    wait = f'while [ -e {tmp}/lp.log ]; do sleep 0.1; done\ncp "$1" {tmp}/printed\n'
+    window = app(installed, PATH=stand_in(tmp, "lp", wait))
+    window.keys("Down", "alt+p")
+    file_holds(tmp / "lp.log", f"{tmp}/prlog.txt\n")
     window.end()
-    (tmp / "lp").unlink()
-    file_holds(tmp / "printed", PREMIX)
+    (tmp / "lp.log").unlink()
+    file_holds(tmp / "printed", PRINTED)
