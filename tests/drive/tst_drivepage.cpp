@@ -51,7 +51,6 @@ private slots:
         QTest::newRow("2C") << 2500 << 10 << "2500 mAh|5000 mA|45 Minutes";
         QTest::newRow("C/7, minutes cut off") << 2400 << 3 << "2400 mAh|343 mA|10 Hours and 29 Minutes";
         QTest::newRow("C/4, half up to even") << 2350 << 6 << "2350 mAh|588 mA|5 Hours and 59 Minutes";
-        QTest::newRow("C/10 of 500") << 500 << 0 << "500 mAh|50 mA|15 Hours";
     }
     void rates() {
         QFETCH(int, capacity);

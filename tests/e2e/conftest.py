@@ -15,6 +15,7 @@ import pyatspi
 import pytest
 
 PROGRAM, VERSION = os.environ["ROTORIX_PROGRAM"], os.environ["ROTORIX_VERSION"]
+BUILD, SOURCE = os.environ["ROTORIX_BUILD"], Path(__file__).parents[2]
 CANT_PRINT = "Cant Print \nSave As Text and print it from your Text (*.txt) Editor"
 SITE = "https://www.quillfen.com/"
 os.environ.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -136,7 +137,7 @@ class App:
 
     # A screenshot once the window is painted: two alike, not of one flat colour.
     def shot(self, name):
-        path, seen = f"{os.environ['ROTORIX_SHOTS']}/{name}.png", [None]
+        path, seen = f"{BUILD}/screenshots/{name}.png", [None]
 
         def settled():
             run("import", "-window", self.win, path)

@@ -1,23 +1,23 @@
 # The browser build in Debian's headless Chromium, served from a local port and driven through
 # WebDriver as a person at a keyboard: the window, Copy, Print, Calculator, the link, the language,
 # and the page opening again with the network gone.
-import os
 import subprocess as sp
 
 import pytest
-from conftest import CANT_PRINT, GLOW, SITE, VERSION, wait_for
+from conftest import BUILD, CANT_PRINT, GLOW, SITE, SOURCE, VERSION, wait_for
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-WEB = os.environ["ROTORIX_WEB"]
+# The folder scripts/web makes.
+WEB = SOURCE / "build/wasm/web"
 # 70/10/10/8/2, the additive not oil, from the page selector as the desktop tests set it.
 MIX = f"\t\t\t{Keys.PAGE_UP}\t{Keys.PAGE_UP}\t{Keys.UP * 8}\t{Keys.UP * 2}\t\t \t{Keys.PAGE_UP * 7}"
 
 
 @pytest.fixture
 def server():
-    if not os.path.exists(WEB):
+    if not WEB.exists():
         pytest.skip("no browser build: scripts/web makes it")
     serve = ["python3", "-u", "-m", "http.server", "-b", "127.0.0.1", "-d", WEB, "0"]
     server = sp.Popen(serve, stdout=sp.PIPE, text=True)
@@ -85,7 +85,7 @@ def test_offline_window_copy_link_and_print(browser, server):
     assert page.find_element("id", "screen").size == {"width": 314, "height": 479}
     keys(page, MIX, alt="o")
     assert copied(page) == GLOW
-    page.save_screenshot(f"{os.environ['ROTORIX_SHOTS']}/browser.png")
+    page.save_screenshot(f"{BUILD}/screenshots/browser.png")
     page.execute_script("open = (...to) => window.opened = to")
     click(page, 60, 456)
     assert until(page, "window.opened") == [SITE, "_blank"]

@@ -2,14 +2,14 @@
 import os
 
 import pytest
-from conftest import run
+from conftest import BUILD, run
 
 
 def test_install_start_and_purge(app, tmp):
     installed = lambda: run("dpkg", "-s", "rotorix", check=False)
     if installed():
         pytest.skip("a rotorix package is installed here already")
-    run("cpack", "--config", f"{os.environ['ROTORIX_BUILD']}/CPackConfig.cmake", "-B", tmp)
+    run("cpack", "--config", f"{BUILD}/CPackConfig.cmake", "-B", tmp)
     deb = next(tmp.glob("rotorix_*.deb"))
     run("lintian", "--fail-on", "error,warning", deb)
     assert "fonts-liberation2" in run("dpkg-deb", "-f", deb, "Depends")

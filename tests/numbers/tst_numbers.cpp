@@ -35,13 +35,11 @@ private slots:
     void typed_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
-        const std::pair<QString, double> rows[] = {{"abc", 0},     {".", 0},           {"\t-1\n2 . 5", -12.5},
-                                                   {"1e 2", 100},  {u"5\u0663"_qs, 5}, {"+-5", 0},
-                                                   {"5-3", 5},     {"0.001", 0.001},   {"+.5", 0.5},
-                                                   {"1.2.3", 1.2}, {"1,5", 1},         {"0x10", 0},
-                                                   {"e5", 0},      {"2.5E-2", 0.025},  {"1e-", 1},
-                                                   {"1e2-3", 100}, {"1e2.5", 100},     {"1e400", INFINITY},
-                                                   {"1e-400", 0}};
+        const std::pair<QString, double> rows[] = {
+            {"abc", 0},   {"\t-1\n2 . 5", -12.5}, {"1e 2", 100}, {u"5\u0663"_qs, 5}, {"+-5", 0},
+            {"5-3", 5},   {"0.001", 0.001},       {"+.5", 0.5},  {"1.2.3", 1.2},     {"1,5", 1},
+            {"e5", 0},    {"2.5E-2", 0.025},      {"1e-", 1},    {"1e2-3", 100},     {"1e400", INFINITY},
+            {"1e-400", 0}};
         for (const auto& [text, number] : rows)
             QTest::newRow(qPrintable(text)) << text << number;
         QTest::newRow("long exponent") << "1e" + QString(100000, u'9') << double(INFINITY);

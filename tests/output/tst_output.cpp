@@ -1,7 +1,6 @@
 // Copy and Print: the report of the page in front on the clipboard, and the ways the desktop can
 // refuse it; the end-to-end tests read the reports byte for byte from outside and print for real.
 #include "output/printfile.h"
-#include "output/resultsreport.h"
 #include "window.h"
 
 #include <QSignalSpy>
@@ -9,7 +8,7 @@
 class TestOutput : public QObject {
     Q_OBJECT
 private slots:
-    // A component at 0 % has no line, an unnamed additive no name; only the fuel pages report. A
+    // A component at 0 % has no line, an unnamed additive no name. A
     // clipboard that can only be emptied, or not at all, says nothing: pasting shows it.
     void copy() {
         Window w(QLocale::ImperialUSSystem, QLocale("fr_FR"));
@@ -23,10 +22,6 @@ private slots:
         pick(w->cmbFuelType, 1);
         click(w->cmdCopy);
         QVERIFY(w.desktop.clipboard.startsWith("For Pre-Mix") && w.desktop.clipboard.endsWith("~~\r\n"));
-        for (const int page : {2, 3}) {
-            pick(w->cmbFuelType, page);
-            QCOMPARE(buildResultsReport(*w.form), "");
-        }
         for (const int works : {1, 0}) {
             w.desktop.clipboard = "old";
             w.desktop.clipboardWorks = works;
