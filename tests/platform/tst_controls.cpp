@@ -35,6 +35,7 @@ private slots:
     void eventsOnlyOnRealChanges() {
         Panel p;
         p.show();
+        // The keyboard taken by another window and given back; the first time, it simply arrives.
         const auto away = [&p] { QApplication::setActiveWindow(nullptr), QApplication::setActiveWindow(&p); };
         away();
         QVERIFY(QTest::qWaitForWindowActive(&p));
